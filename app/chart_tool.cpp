@@ -1,0 +1,480 @@
+#include "chart_tool.h"
+
+#include <unistd.h>
+
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <variant>
+#include <vector>
+
+#include "engine/birth_data.h"
+#include "engine/chart.h"
+#include "engine/chart_file.h"
+#include "engine/report.h"
+#include "engine/zodiac.h"
+#include "engine/zones.h"
+#include "json_writer.h"
+#include "velmora/version.h"
+
+namespace velmora {
+namespace {
+
+constexpr std::string_view kUsage = R"(Usage:
+  velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --zone Z
+                --lat D:MM(N|S) --lon D:MM(E|W) [--dst]
+                --city TEXT --state TEXT --country TEXT
+                [--western] [--json] [--output FILE]
+  velmora-chart --open FILE.vmx [--zone Z] [--dst] [--western] [--json] [--output FILE]
+  velmora-chart --zones | --help | --version
+
+Computes one birth chart the way the Velmora desktop program does and prints it.
+
+Birth data
+  --name TEXT        the person's name
+  --date YYYY-MM-DD  the local date of birth, 1900-01-01 to 2050-12-31
+  --time H:MM        the local clock time, hour 0 to 24, minute 0 to 59
+  --zone Z           the time zone: a row number 0 to 70 of the list printed by
+                     --zones, or an abbreviation that names exactly one row
+                     (IST, CET, EST ...); row 0 when left out, as on the form
+  --dst              daylight saving time was in force
+  --lat D:MM(N|S)    latitude, degrees 0 to 90 and minutes 0 to 59, e.g. 28:36N
+  --lon D:MM(E|W)    longitude, degrees 0 to 180 and minutes 0 to 59, e.g. 77:13E
+  --city, --state, --country TEXT   the place of birth
+  --open FILE.vmx    read name, date, time and place from a chart file saved by
+                     the desktop program; --zone and --dst still apply
+
+Output (to standard output unless --output is given)
+  (default)          the Indian chart's text report, 26 lines
+  --western          the Western (tropical) chart instead: the ten positions,
+                     sun sign, ascendant, moon sign and the twelve wheel sectors
+  --json             one JSON object: "sidereal" (every field of the Indian
+                     chart record), "cells" (the twelve chart cells, Aries
+                     first), "tropical" (every field of the Western chart
+                     record) and "wheel" ("sectors", "glyphs", "SunSign",
+                     "Ascendant", "MoonSign"); it holds the Western chart too
+  --output FILE      write to FILE instead; the report is then written byte for
+                     byte as the desktop program's export writes it (Latin-1,
+                     CR LF line ends), the other outputs as UTF-8 text
+
+Exit status: 0 on success; 2 for invalid birth data (the form's message on
+standard error), an unknown or incomplete option, an ambiguous zone or an
+unreadable chart file; 1 when the output file cannot be written.
+)";
+
+struct Options {
+  std::optional<std::string> Name, Date, Time, Zone, Latitude, Longitude, City, State, Country;
+  std::optional<std::string> OpenPath, OutputPath;
+  bool DaylightSaving = false;
+  bool Western = false;
+  bool Json = false;
+  bool Help = false;
+  bool Version = false;
+  bool Zones = false;
+};
+
+struct UsageError {
+  std::string Message;
+};
+
+std::optional<int> ParseInt(std::string_view text) {
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+std::variant<Options, UsageError> ParseOptions(std::span<const std::string_view> args) {
+  Options o;
+  struct ValueFlag {
+    std::string_view Flag;
+    std::optional<std::string> Options::*Field;
+  };
+  static const ValueFlag kValueFlags[] = {
+      {"--name", &Options::Name},         {"--date", &Options::Date},
+      {"--time", &Options::Time},         {"--zone", &Options::Zone},
+      {"--lat", &Options::Latitude},      {"--lon", &Options::Longitude},
+      {"--city", &Options::City},         {"--state", &Options::State},
+      {"--country", &Options::Country},   {"--open", &Options::OpenPath},
+      {"--output", &Options::OutputPath},
+  };
+  struct SwitchFlag {
+    std::string_view Flag;
+    bool Options::*Field;
+  };
+  static const SwitchFlag kSwitches[] = {
+      {"--dst", &Options::DaylightSaving},
+      {"--western", &Options::Western},
+      {"--json", &Options::Json},
+      {"--help", &Options::Help},
+      {"-h", &Options::Help},
+      {"--version", &Options::Version},
+      {"--zones", &Options::Zones},
+  };
+
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string_view arg = args[i];
+    std::optional<std::string_view> inlineValue;
+    if (const auto eq = arg.find('='); arg.starts_with("--") && eq != std::string_view::npos) {
+      inlineValue = arg.substr(eq + 1);
+      arg = arg.substr(0, eq);
+    }
+    bool known = false;
+    for (const ValueFlag& f : kValueFlags) {
+      if (arg != f.Flag) continue;
+      known = true;
+      if (inlineValue) {
+        o.*f.Field = std::string(*inlineValue);
+      } else if (i + 1 < args.size()) {
+        o.*f.Field = std::string(args[++i]);
+      } else {
+        return UsageError{std::string(arg) + " needs a value"};
+      }
+    }
+    for (const SwitchFlag& f : kSwitches) {
+      if (arg != f.Flag) continue;
+      if (inlineValue) return UsageError{std::string(arg) + " takes no value"};
+      known = true;
+      o.*f.Field = true;
+    }
+    if (!known) return UsageError{"unknown option " + std::string(args[i])};
+  }
+  return o;
+}
+
+// The abbreviation of a zone row: the middle of "Name,ABBR,offset".
+std::string_view ZoneAbbreviation(std::string_view label) {
+  const auto first = label.find(',');
+  const auto second = label.find(',', first + 1);
+  if (first == std::string_view::npos || second == std::string_view::npos) return {};
+  return TrimSpaces(label.substr(first + 1, second - first - 1));
+}
+
+bool SameLetters(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+std::variant<int, UsageError> ParseZone(std::string_view text) {
+  if (auto row = ParseInt(text)) {
+    if (*row < 0 || *row >= kZoneCount) {
+      return UsageError{"--zone " + std::string(text) + ": the zone rows are numbered 0 to 70"};
+    }
+    return *row;
+  }
+  std::vector<int> matches;
+  for (int row = 0; row < kZoneCount; ++row) {
+    if (SameLetters(ZoneAbbreviation(kZoneRows[static_cast<std::size_t>(row)].Label), text)) {
+      matches.push_back(row);
+    }
+  }
+  if (matches.size() == 1) return matches.front();
+  if (matches.empty()) {
+    return UsageError{"--zone " + std::string(text) +
+                      ": no time zone has this abbreviation (velmora-chart --zones lists them)"};
+  }
+  std::string message = "--zone " + std::string(text) + " is ambiguous; give the row number:";
+  for (int row : matches) {
+    message += "\n  " + std::to_string(row) + "  " +
+               std::string(kZoneRows[static_cast<std::size_t>(row)].Label);
+  }
+  return UsageError{message};
+}
+
+// "D:MM" followed by one of two direction letters; the numbers stay text for validation.
+struct Coordinate {
+  std::string Degrees, Minutes;
+  int Option;  // 0 for the first letter (N or E), 1 for the second
+};
+
+std::variant<Coordinate, UsageError> ParseCoordinate(std::string_view flag, std::string_view text,
+                                                     char first, char second) {
+  const std::string example = flag == "--lat" ? "28:36N" : "77:13E";
+  const auto colon = text.find(':');
+  const char last = text.empty() ? '\0' : static_cast<char>(text.back() & ~0x20);
+  if (colon == std::string_view::npos || (last != first && last != second)) {
+    return UsageError{std::string(flag) + " " + std::string(text) + ": write degrees:minutes and " +
+                      first + " or " + second + ", for example " + example};
+  }
+  return Coordinate{std::string(text.substr(0, colon)),
+                    std::string(text.substr(colon + 1, text.size() - colon - 2)),
+                    last == first ? 0 : 1};
+}
+
+std::variant<BirthFormData, UsageError> FormFromOptions(const Options& o) {
+  if (!o.Date) return UsageError{"missing --date YYYY-MM-DD"};
+  if (!o.Time) return UsageError{"missing --time H:MM"};
+  if (!o.Latitude) return UsageError{"missing --lat D:MM(N|S)"};
+  if (!o.Longitude) return UsageError{"missing --lon D:MM(E|W)"};
+  BirthFormData f;
+  f.Name = o.Name.value_or("");
+  f.City = o.City.value_or("");
+  f.State = o.State.value_or("");
+  f.Country = o.Country.value_or("");
+
+  const std::string_view date = *o.Date;
+  const auto year = date.size() == 10 && date[4] == '-' && date[7] == '-'
+                        ? ParseInt(date.substr(0, 4))
+                        : std::nullopt;
+  const auto month = year ? ParseInt(date.substr(5, 2)) : std::nullopt;
+  const auto day = month ? ParseInt(date.substr(8, 2)) : std::nullopt;
+  if (!day) return UsageError{"--date " + std::string(date) + ": write the date as YYYY-MM-DD"};
+  f.Year = *year;
+  f.Month = *month;
+  f.Day = *day;
+
+  const std::string_view time = *o.Time;
+  const auto colon = time.find(':');
+  const auto hour =
+      colon == std::string_view::npos ? std::nullopt : ParseInt(time.substr(0, colon));
+  const auto minute =
+      hour && time.size() - colon == 3 ? ParseInt(time.substr(colon + 1)) : std::nullopt;
+  if (!minute) return UsageError{"--time " + std::string(time) + ": write the time as H:MM"};
+  f.Hour = *hour;
+  f.Minute = *minute;
+
+  auto lat = ParseCoordinate("--lat", *o.Latitude, 'N', 'S');
+  if (auto* e = std::get_if<UsageError>(&lat)) return *e;
+  auto lon = ParseCoordinate("--lon", *o.Longitude, 'E', 'W');
+  if (auto* e = std::get_if<UsageError>(&lon)) return *e;
+  const auto& la = std::get<Coordinate>(lat);
+  const auto& lo = std::get<Coordinate>(lon);
+  f.LatitudeDegrees = la.Degrees;
+  f.LatitudeMinutes = la.Minutes;
+  f.LatitudeOption = la.Option;
+  f.LongitudeDegrees = lo.Degrees;
+  f.LongitudeMinutes = lo.Minutes;
+  f.LongitudeOption = lo.Option;
+  return f;
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path, std::string& reason) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    reason = "cannot open it";
+    return std::nullopt;
+  }
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) {
+    reason = "a read error occurred";
+    return std::nullopt;
+  }
+  return bytes;
+}
+
+std::variant<BirthFormData, UsageError> FormFromChartFile(const std::string& path) {
+  std::string reason;
+  const auto bytes = ReadWholeFile(path, reason);
+  if (!bytes) return UsageError{"cannot read the chart file " + path + ": " + reason};
+  const ChartFileFields fields = DecodeChartFile(*bytes);
+  const auto selection = ListSelectionOf(fields);
+  if (const auto* why = std::get_if<std::string>(&selection)) {
+    return UsageError{"the chart file " + path + " cannot be used: " + *why};
+  }
+  const auto& s = std::get<ListSelection>(selection);
+  BirthFormData f;
+  f.Day = s.Day;
+  f.Month = s.Month;
+  f.Year = s.Year;
+  f.Hour = s.Hour;
+  f.Minute = s.Minute;
+  ApplyChartFileTexts(fields, f);
+  return f;
+}
+
+// The report for a terminal: UTF-8 and plain line feeds (the lone CR lines become empty).
+std::string ReportForTerminal(const std::string& latin1Report) {
+  std::string text = Latin1ToUtf8(latin1Report);
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r') out += text[i];
+  }
+  return out;
+}
+
+std::string SectorLine(const std::string& sector) {
+  std::string out;
+  std::string_view rest = sector;
+  while (!rest.empty()) {
+    const auto br = rest.find("\r\n");
+    const std::string_view item = rest.substr(0, br);
+    if (!item.empty()) {
+      if (!out.empty()) out += ", ";
+      out += item;
+    }
+    if (br == std::string_view::npos) break;
+    rest = rest.substr(br + 2);
+  }
+  return out;
+}
+
+std::string WesternTable(const ChartRecord& t, const WesternWheel& wheel) {
+  static constexpr std::string_view kRows[] = {"Sun",        "Moon",     "Mercury", "Venus",
+                                               "Mars",       "Jupiter",  "Saturn",  "North Node",
+                                               "South Node", "Ascendant"};
+  std::string out = "Western Style chart of " + t.BirthName + "\n\n";
+  for (std::size_t i = 0; i < std::size(kRows); ++i) {
+    std::string name(kRows[i]);
+    name.resize(12, ' ');
+    out += name + t.PlanetPositionTexts[i] + "\n";
+  }
+  out += "\nSun Sign: " + std::string(wheel.SunSign.value_or("")) + "\n";
+  out += "Ascendant: " + std::string(wheel.Ascendant.value_or("")) + "\n";
+  out += "Moon Sign: " + wheel.MoonSign + "\n\n";
+  for (std::size_t i = 0; i < 12; ++i) {
+    out += "Sector " + std::to_string(i + 1);
+    if (wheel.Glyphs) {
+      out += " (" +
+             std::string(kEnglishSignNames[static_cast<std::size_t>((*wheel.Glyphs)[i] - 1)]) + ")";
+    }
+    out += ": " + SectorLine(wheel.Sectors[i]) + "\n";
+  }
+  return out;
+}
+
+std::string ChartJson(const ChartRecord& sidereal, const CellTexts& cells,
+                      const ChartRecord& tropical, const WesternWheel& wheel) {
+  JsonWriter json;
+  json.BeginObject();
+  json.Key("sidereal");
+  WriteChartRecord(json, sidereal);
+  json.Key("cells");
+  json.BeginArray();
+  for (const std::string& cell : cells) json.String(cell);
+  json.EndArray();
+  json.Key("tropical");
+  WriteChartRecord(json, tropical);
+  json.Key("wheel");
+  json.BeginObject();
+  json.Key("sectors");
+  json.BeginArray();
+  for (const std::string& sector : wheel.Sectors) json.String(sector);
+  json.EndArray();
+  json.Key("glyphs");
+  if (wheel.Glyphs) {
+    json.BeginArray();
+    for (int g : *wheel.Glyphs) json.Integer(g);
+    json.EndArray();
+  } else {
+    json.Null();
+  }
+  json.Key("SunSign");
+  json.OptionalString(wheel.SunSign);
+  json.Key("Ascendant");
+  json.OptionalString(wheel.Ascendant);
+  json.Key("MoonSign");
+  json.String(wheel.MoonSign);
+  json.EndObject();
+  json.EndObject();
+  return json.Take() + "\n";
+}
+
+// Writes through a temporary file and a rename, so an existing file is never left half
+// written.
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& reason) {
+  const std::string temporary = path + ".tmp-" + std::to_string(::getpid());
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) {
+      reason = "cannot create it";
+      return false;
+    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) {
+      std::remove(temporary.c_str());
+      reason = "writing failed";
+      return false;
+    }
+  }
+  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    std::remove(temporary.c_str());
+    reason = "cannot replace it";
+    return false;
+  }
+  return true;
+}
+
+std::string ZoneList() {
+  std::string out;
+  for (int row = 0; row < kZoneCount; ++row) {
+    out += std::to_string(row) + "\t" +
+           std::string(kZoneRows[static_cast<std::size_t>(row)].Label) + "\n";
+  }
+  return out;
+}
+
+ToolResult Fail(int status, const std::string& message) {
+  return {status, {}, "velmora-chart: " + message + "\n"};
+}
+
+}  // namespace
+
+ToolResult RunChartTool(std::span<const std::string_view> args) {
+  auto parsed = ParseOptions(args);
+  if (auto* e = std::get_if<UsageError>(&parsed)) {
+    return Fail(kExitBadInput, e->Message + " (velmora-chart --help explains the options)");
+  }
+  const Options& o = std::get<Options>(parsed);
+  if (o.Help) return {kExitOk, std::string(kUsage), {}};
+  if (o.Version) return {kExitOk, std::string("velmora-chart ") + kVersion + "\n", {}};
+  if (o.Zones) return {kExitOk, ZoneList(), {}};
+
+  auto form = o.OpenPath ? FormFromChartFile(*o.OpenPath) : FormFromOptions(o);
+  if (auto* e = std::get_if<UsageError>(&form)) return Fail(kExitBadInput, e->Message);
+  BirthFormData& f = std::get<BirthFormData>(form);
+  f.DaylightSaving = o.DaylightSaving;
+  if (o.Zone) {
+    auto zone = ParseZone(*o.Zone);
+    if (auto* e = std::get_if<UsageError>(&zone)) return Fail(kExitBadInput, e->Message);
+    f.ZoneRow = std::get<int>(zone);
+  }
+  if (auto bad = ValidateListValues(f)) return {kExitBadInput, {}, bad->Message + "\n"};
+  if (auto bad = ValidateInput(f)) return {kExitBadInput, {}, bad->Message + "\n"};
+
+  LookupTables tables;
+  FillZoneTables(tables);
+  FillWheelLists(tables);
+  ChartRecord sidereal;
+  ReadBirthData(sidereal, f);
+  RunSiderealEngine(sidereal);
+  SetDisplayValues(sidereal);
+  SetInterpretationKeys(sidereal);
+
+  std::string output;
+  if (o.Json || o.Western) {
+    ChartRecord tropical;
+    ReadBirthData(tropical, f);
+    RunTropicalEngine(tropical);
+    const WesternWheel wheel = ComputeWesternWheel(tropical, tables);
+    if (o.Json) {
+      CellTexts cells;
+      FillIndianCells(sidereal, tables, cells);
+      output = ChartJson(sidereal, cells, tropical, wheel);
+    } else {
+      output = WesternTable(tropical, wheel);
+    }
+  } else if (o.OutputPath) {
+    output = TextReport(sidereal);
+  } else {
+    output = ReportForTerminal(TextReport(sidereal));
+  }
+  if (o.OutputPath) {
+    std::string reason;
+    if (!WriteFileAtomically(*o.OutputPath, output, reason)) {
+      return Fail(kExitWriteFailed, "cannot write " + *o.OutputPath + ": " + reason);
+    }
+    return {};
+  }
+  return {kExitOk, std::move(output), {}};
+}
+
+}  // namespace velmora

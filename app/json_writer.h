@@ -1,0 +1,44 @@
+// A small streaming JSON writer: enough for the tool's one object, with numbers written so
+// that they read back as the same double.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/chart_record.h"
+
+namespace velmora {
+
+class JsonWriter {
+ public:
+  void BeginObject();
+  void EndObject();
+  void BeginArray();
+  void EndArray();
+  void Key(std::string_view key);
+  void String(std::string_view value);
+  void OptionalString(const std::optional<std::string_view>& value);
+  void Integer(long long value);
+  void Number(double value);
+  void Boolean(bool value);
+  void Null();
+  std::string Take() { return std::move(out_); }
+
+ private:
+  void BeforeValue();
+  void Indent();
+  void Close(char bracket);
+  void WriteQuoted(std::string_view value);
+
+  std::string out_;
+  std::vector<bool> hasItems_;  // one entry per open object or array
+  bool afterKey_ = false;
+};
+
+// Every field of a chart record under its own name.
+void WriteChartRecord(JsonWriter& json, const ChartRecord& record);
+
+}  // namespace velmora

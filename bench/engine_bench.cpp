@@ -1,0 +1,81 @@
+// Figures for one chart of each kind and for the text report:
+//   build/bench/engine_bench
+// and, for the command-line tool against the Swiss Ephemeris test program as whole processes:
+//   bench/cli_vs_swetest
+#include <benchmark/benchmark.h>
+
+#include "engine/birth_data.h"
+#include "engine/chart.h"
+#include "engine/report.h"
+#include "engine/zones.h"
+
+namespace velmora {
+namespace {
+
+BirthFormData Delhi() {
+  BirthFormData f;
+  f.Name = "Asha Rao";
+  f.Day = 15;
+  f.Month = 6;
+  f.Year = 1980;
+  f.Hour = 10;
+  f.Minute = 30;
+  f.ZoneRow = 34;
+  f.LatitudeDegrees = "28";
+  f.LatitudeMinutes = "36";
+  f.LongitudeDegrees = "77";
+  f.LongitudeMinutes = "13";
+  f.City = "New Delhi";
+  f.State = "Delhi";
+  f.Country = "India";
+  return f;
+}
+
+// What an Indian chart command computes: tables, birth data, engine, display values, cells.
+void BM_SiderealChart(benchmark::State& state) {
+  const BirthFormData form = Delhi();
+  LookupTables tables;
+  ChartRecord chart;
+  CellTexts cells;
+  for (auto _ : state) {
+    FillZoneTables(tables);
+    ReadBirthData(chart, form);
+    RunSiderealEngine(chart);
+    SetDisplayValues(chart);
+    FillIndianCells(chart, tables, cells);
+    benchmark::DoNotOptimize(cells);
+  }
+}
+BENCHMARK(BM_SiderealChart);
+
+void BM_TropicalChart(benchmark::State& state) {
+  const BirthFormData form = Delhi();
+  LookupTables tables;
+  FillZoneTables(tables);
+  FillWheelLists(tables);
+  ChartRecord chart;
+  for (auto _ : state) {
+    ReadBirthData(chart, form);
+    RunTropicalEngine(chart);
+    WesternWheel wheel = ComputeWesternWheel(chart, tables);
+    benchmark::DoNotOptimize(wheel);
+  }
+}
+BENCHMARK(BM_TropicalChart);
+
+void BM_TextReport(benchmark::State& state) {
+  ChartRecord chart;
+  ReadBirthData(chart, Delhi());
+  RunSiderealEngine(chart);
+  SetDisplayValues(chart);
+  for (auto _ : state) {
+    std::string report = TextReport(chart);
+    benchmark::DoNotOptimize(report);
+  }
+}
+BENCHMARK(BM_TextReport);
+
+}  // namespace
+}  // namespace velmora
+
+BENCHMARK_MAIN();

@@ -1,0 +1,45 @@
+// One chart from birth data to what the windows show: the fixed order of the engine steps,
+// the Indian display values and cells, and the Western wheel.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "chart_record.h"
+#include "zones.h"
+
+namespace velmora {
+
+// PrepareBirthMoment, ComputeAyanamsa, ComputeAngles, ComputeMoon, ComputePlanets: each
+// step reads what the one before wrote, so the order is fixed.
+void RunSiderealEngine(ChartRecord& chart);
+void RunTropicalEngine(ChartRecord& chart);
+
+// Ayanamsa without its sign, the ascendant's sign and lagna name, nakshatra, rashi, lord
+// and pada, as the "Other Details" frame shows them.
+void SetDisplayValues(ChartRecord& chart);
+
+// The keys the interpretation pages look their texts up by.
+void SetInterpretationKeys(ChartRecord& chart);
+
+// The text of each sign's cell (0 = Aries), the same in all three Indian drawings: "Asc"
+// first when the ascendant is there, then the bodies Sun ... Ketu, one per line.
+using CellTexts = std::array<std::string, 12>;
+void FillIndianCells(const ChartRecord& chart, const LookupTables& tables, CellTexts& cells);
+
+// What the Western chart shows around and beside its wheel. Sector 1 holds the ascendant's
+// sign and the sectors run on through the zodiac.
+struct WesternWheel {
+  std::array<std::string, 12> Sectors;  // each non-empty text starts with a line break
+  // IMGWestern picture number (1 = Aries ... 12 = Pisces) for each sector's glyph; none when
+  // the ascendant's sign cannot be read, and the glyphs then keep what they showed.
+  std::optional<std::array<int, 12>> Glyphs;
+  std::optional<std::string_view> Ascendant;  // English sign names; none leaves the label
+  std::optional<std::string_view> SunSign;
+  std::string MoonSign;
+};
+WesternWheel ComputeWesternWheel(const ChartRecord& tropical, const LookupTables& tables);
+
+}  // namespace velmora

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/chart_tool.h"
+#include "velmora/version.h"
+
+namespace velmora {
+namespace {
+
+std::vector<std::string_view> Delhi() {
+  return {"--name", "Asha Rao",  "--date",  "1980-06-15", "--time",    "10:30",
+          "--zone", "IST",       "--lat",   "28:36N",     "--lon",     "77:13E",
+          "--city", "New Delhi", "--state", "Delhi",      "--country", "India"};
+}
+
+ToolResult RunTool(std::vector<std::string_view> args) {
+  return RunChartTool(args);
+}
+
+ToolResult RunDelhiWith(std::string_view flag, std::string_view value) {
+  std::vector<std::string_view> args = Delhi();
+  for (std::size_t i = 0; i + 1 < args.size(); i += 2) {
+    if (args[i] == flag) args[i + 1] = value;
+  }
+  return RunTool(args);
+}
+
+struct ErrorCase {
+  const char* Name;
+  std::string_view Flag, Value;
+  const char* Stderr;
+};
+
+class ChartToolErrorTest : public testing::TestWithParam<ErrorCase> {};
+
+TEST_P(ChartToolErrorTest, ExitsWithStatus2AndAMessage) {
+  const auto& p = GetParam();
+  const ToolResult r = RunDelhiWith(p.Flag, p.Value);
+  EXPECT_EQ(r.ExitStatus, kExitBadInput);
+  EXPECT_EQ(r.Out, "");
+  EXPECT_EQ(r.Err, p.Stderr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, ChartToolErrorTest,
+    testing::Values(
+        ErrorCase{"EmptyName", "--name", "", "Please Enter Your Name\n"},
+        ErrorCase{"Year1899", "--date", "1899-12-31", "Please Enter a Year from 1900 to 2050\n"},
+        ErrorCase{"Month13", "--date", "1980-13-01", "Please Enter Correct Date Or Month!\n"},
+        ErrorCase{"April31", "--date", "1980-04-31", "Please Enter Correct Date Or Month !\n"},
+        ErrorCase{"DateWithSlashes", "--date", "15/06/1980",
+                  "velmora-chart: --date 15/06/1980: write the date as YYYY-MM-DD\n"},
+        ErrorCase{"Hour25", "--time", "25:00", "Please Enter an Hour from 0 to 24\n"},
+        ErrorCase{"Minute60", "--time", "10:60", "Please Enter a Minute from 0 to 59\n"},
+        ErrorCase{"TimeWithoutColon", "--time", "1030",
+                  "velmora-chart: --time 1030: write the time as H:MM\n"},
+        ErrorCase{
+            "LatitudeWithoutDirection", "--lat", "28:36",
+            "velmora-chart: --lat 28:36: write degrees:minutes and N or S, for example 28:36N\n"},
+        ErrorCase{"LongitudeLetters", "--lon", "7a:13E",
+                  "Please Enter Degree of Longitude as a whole number from 0 to 180\n"},
+        ErrorCase{"LongitudeMinutesEmpty", "--lon", "77:E", "Please Enter Minute of Longitude\n"},
+        ErrorCase{"ZoneRow71", "--zone", "71",
+                  "velmora-chart: --zone 71: the zone rows are numbered 0 to 70\n"},
+        ErrorCase{"UnknownZone", "--zone", "XYZ",
+                  "velmora-chart: --zone XYZ: no time zone has this abbreviation (velmora-chart "
+                  "--zones lists them)\n"},
+        ErrorCase{"EmptyCountry", "--country", "", "Please Enter Your Country name\n"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(ChartToolTest, UnknownOptionAndMissingValue) {
+  ToolResult r = RunTool({"--colour"});
+  EXPECT_EQ(r.ExitStatus, kExitBadInput);
+  EXPECT_NE(r.Err.find("unknown option --colour"), std::string::npos);
+  r = RunTool({"--name"});
+  EXPECT_EQ(r.ExitStatus, kExitBadInput);
+  EXPECT_NE(r.Err.find("--name needs a value"), std::string::npos);
+  r = RunTool({"--name", "X"});
+  EXPECT_EQ(r.ExitStatus, kExitBadInput);
+  EXPECT_NE(r.Err.find("missing --date"), std::string::npos);
+}
+
+TEST(ChartToolTest, ZoneByRowNumberOrAbbreviationInAnyCase) {
+  const std::string byName = RunDelhiWith("--zone", "IST").Out;
+  EXPECT_EQ(RunDelhiWith("--zone", "34").Out, byName);
+  EXPECT_EQ(RunDelhiWith("--zone", "ist").Out, byName);
+  EXPECT_NE(RunDelhiWith("--zone", "CET").Out, byName);
+}
+
+TEST(ChartToolTest, AmbiguousZoneListsItsRows) {
+  const ToolResult r = RunDelhiWith("--zone", "NST");
+  EXPECT_EQ(r.ExitStatus, kExitBadInput);
+  EXPECT_NE(r.Err.find("50  Newfoundland Standard Time,NST,-3.5"), std::string::npos);
+  EXPECT_NE(r.Err.find("52  North Sumatra Time,NST,+6.5"), std::string::npos);
+}
+
+TEST(ChartToolTest, ZoneDefaultsToTheFirstRow) {
+  std::vector<std::string_view> args = Delhi();
+  args.erase(args.begin() + 6, args.begin() + 8);
+  EXPECT_EQ(RunTool(args).Out, RunDelhiWith("--zone", "0").Out);
+}
+
+TEST(ChartToolTest, EqualsFormOfOptions) {
+  std::vector<std::string_view> args = Delhi();
+  args[0] = "--name=Asha Rao";
+  args.erase(args.begin() + 1);
+  EXPECT_EQ(RunTool(args).Out, RunTool(Delhi()).Out);
+}
+
+TEST(ChartToolTest, HelpNamesEveryOptionAndVersionComesFromTheBuild) {
+  const ToolResult help = RunTool({"--help"});
+  EXPECT_EQ(help.ExitStatus, kExitOk);
+  for (const char* flag :
+       {"--name", "--date", "--time", "--zone", "--lat", "--lon", "--dst", "--city", "--state",
+        "--country", "--western", "--json", "--output", "--open", "--zones", "Exit status"}) {
+    EXPECT_NE(help.Out.find(flag), std::string::npos) << flag;
+  }
+  EXPECT_EQ(RunTool({"--version"}).Out, std::string("velmora-chart ") + kVersion + "\n");
+}
+
+TEST(ChartToolTest, ZonesListsAll71Rows) {
+  const std::string out = RunTool({"--zones"}).Out;
+  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 71);
+  EXPECT_NE(out.find("34\tIndian Time, IST, +5.3\n"), std::string::npos);
+}
+
+TEST(ChartToolTest, UnwritableOutputIsExitStatus1) {
+  std::vector<std::string_view> args = Delhi();
+  args.push_back("--output");
+  args.push_back("/nonexistent-folder/report.txt");
+  const ToolResult r = RunTool(args);
+  EXPECT_EQ(r.ExitStatus, kExitWriteFailed);
+  EXPECT_NE(r.Err.find("cannot write /nonexistent-folder/report.txt"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,73 @@
+// Birth entries the engine tests share.
+#pragma once
+
+#include "engine/birth_data.h"
+#include "engine/chart.h"
+#include "engine/zones.h"
+
+#include <cmath>
+
+namespace velmora::test {
+
+// New Delhi, 15 June 1980, 10:30 Indian time: 28° 36' N, 77° 13' E.
+inline BirthFormData DelhiBirth() {
+  BirthFormData f;
+  f.Name = "Asha Rao";
+  f.Day = 15;
+  f.Month = 6;
+  f.Year = 1980;
+  f.Hour = 10;
+  f.Minute = 30;
+  f.ZoneRow = 34;  // "Indian Time, IST, +5.3"
+  f.LatitudeDegrees = "28";
+  f.LatitudeMinutes = "36";
+  f.LatitudeOption = 0;
+  f.LongitudeDegrees = "77";
+  f.LongitudeMinutes = "13";
+  f.LongitudeOption = 0;
+  f.City = "New Delhi";
+  f.State = "Delhi";
+  f.Country = "India";
+  return f;
+}
+
+// Greenwich at the given local (= universal) time.
+inline BirthFormData GreenwichBirth(int year, int month, int day, int hour, int minute) {
+  BirthFormData f = DelhiBirth();
+  f.Year = year;
+  f.Month = month;
+  f.Day = day;
+  f.Hour = hour;
+  f.Minute = minute;
+  f.ZoneRow = 29;  // "Greenwich Mean Time,GMT,0.0"
+  f.LatitudeDegrees = "0";
+  f.LatitudeMinutes = "0";
+  f.LongitudeDegrees = "0";
+  f.LongitudeMinutes = "0";
+  return f;
+}
+
+inline ChartRecord SiderealChartOf(const BirthFormData& f) {
+  ChartRecord c;
+  ReadBirthData(c, f);
+  RunSiderealEngine(c);
+  SetDisplayValues(c);
+  return c;
+}
+
+inline ChartRecord TropicalChartOf(const BirthFormData& f) {
+  ChartRecord c;
+  ReadBirthData(c, f);
+  RunTropicalEngine(c);
+  return c;
+}
+
+// The difference a - b folded into (-180, 180].
+inline double AngleDifference(double a, double b) {
+  double d = std::fmod(a - b, 360.0);
+  if (d > 180) d -= 360;
+  if (d <= -180) d += 360;
+  return d;
+}
+
+}  // namespace velmora::test
