@@ -1,0 +1,76 @@
+#include "velmora_app.h"
+
+#include "about_box.h"
+#include "input/indian_chart_command.h"
+#include "platform.h"
+#include "velmora/version.h"
+
+namespace velmora {
+
+VelmoraApp::VelmoraApp(Platform& platform) : platform_(platform) {}
+
+VelmoraApp::~VelmoraApp() {
+  delete mainWindow_.data();
+}
+
+bool VelmoraApp::Start() {
+  if (!platform_.ClaimSingleInstance()) {
+    platform_.ShowMessage(nullptr, QStringLiteral("Application is already running"),
+                          MessageIcon::Information, QString::fromUtf8(kApplicationCaption));
+    return false;
+  }
+  form_ = std::make_unique<BirthForm>(platform_, tables_);
+  connect(form_.get(), &BirthForm::indianChartRequested, this, &VelmoraApp::IndianChart);
+  connect(form_.get(), &BirthForm::aboutRequested, this, [this] { ShowAbout(form_.get()); });
+  connect(form_.get(), &BirthForm::exitRequested, this, &VelmoraApp::Exit);
+  form_->show();
+  return true;
+}
+
+MainWindow& VelmoraApp::EnsureMainWindow() {
+  if (!mainWindow_) {
+    mainWindow_ = new MainWindow(platform_, sidereal_);
+    connect(mainWindow_, &MainWindow::backRequested, this, &VelmoraApp::Back);
+    connect(mainWindow_, &MainWindow::newRequested, this, &VelmoraApp::New);
+    connect(mainWindow_, &MainWindow::exitRequested, this, &VelmoraApp::Exit);
+    connect(mainWindow_, &MainWindow::aboutRequested, this, [this] { ShowAbout(mainWindow_); });
+  }
+  return *mainWindow_;
+}
+
+void VelmoraApp::IndianChart(ChartStyle style) {
+  RunIndianChartCommand(style, *form_, tables_, sidereal_, *this);
+}
+
+void VelmoraApp::CloseMainWindow() {
+  if (!mainWindow_) return;
+  MainWindow* window = mainWindow_;
+  mainWindow_ = nullptr;
+  window->CloseForReturn();
+  // The command that closes it may still be running inside one of its buttons.
+  window->deleteLater();
+}
+
+void VelmoraApp::Back() {
+  form_->show();
+  CloseMainWindow();
+}
+
+void VelmoraApp::New() {
+  form_->show();
+  CloseMainWindow();
+}
+
+void VelmoraApp::Exit() {
+  if (exiting_) return;
+  exiting_ = true;
+  CloseMainWindow();
+  if (form_) form_->hide();
+  emit finished();
+}
+
+void VelmoraApp::ShowAbout(QWidget* parent) {
+  ShowAboutBox(platform_, parent);
+}
+
+}  // namespace velmora

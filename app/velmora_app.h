@@ -1,0 +1,61 @@
+// The running program: it owns the chart records and the lookup tables, the birth form and,
+// while a chart is shown, the main window; and it routes the windows' commands.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+#include "display/chart_window_host.h"
+#include "display/main_window.h"
+#include "engine/chart_record.h"
+#include "engine/zones.h"
+#include "input/birth_form.h"
+
+namespace velmora {
+
+class Platform;
+
+class VelmoraApp : public QObject, public ChartWindowHost {
+  Q_OBJECT
+
+ public:
+  explicit VelmoraApp(Platform& platform);
+  ~VelmoraApp() override;
+
+  // The single-instance check, then the birth form alone. False when another instance is
+  // running: the notice has been shown and the program should end.
+  bool Start();
+
+  MainWindow& EnsureMainWindow() override;
+
+  BirthForm& form() { return *form_; }
+  MainWindow* mainWindow() const { return mainWindow_; }
+  ChartRecord& sidereal() { return sidereal_; }
+  ChartRecord& tropical() { return tropical_; }
+  LookupTables& tables() { return tables_; }
+  Platform& platform() { return platform_; }
+
+  void IndianChart(ChartStyle style);
+  void Back();
+  void New();
+  void Exit();
+  void ShowAbout(QWidget* parent);
+
+ signals:
+  // Every window is closed and the program should end.
+  void finished();
+
+ private:
+  void CloseMainWindow();
+
+  Platform& platform_;
+  LookupTables tables_;
+  ChartRecord sidereal_;
+  ChartRecord tropical_;
+  std::unique_ptr<BirthForm> form_;
+  QPointer<MainWindow> mainWindow_;
+  bool exiting_ = false;
+};
+
+}  // namespace velmora

@@ -1,0 +1,69 @@
+// The three Indian chart drawings. Each sign always has the same cell; a view paints its
+// background lines and holds the twelve cell labels (and the sign numbers) at their places.
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QWidget>
+#include <array>
+
+namespace velmora {
+
+struct TwipsPlace {
+  int Left, Top;  // twips, relative to the container
+};
+
+class IndianChartView : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The label of sign s (0 = Aries): its text grows the label down and to the right.
+  QLabel* Cell(int sign) const { return cells_[static_cast<std::size_t>(sign)]; }
+  // The label with the sign's number, where the drawing has one.
+  QLabel* Number(int sign) const { return numbers_[static_cast<std::size_t>(sign)]; }
+
+  void SetCellText(int sign, const QString& text);
+  void SetCellColour(int sign, const QColor& colour);
+
+ protected:
+  IndianChartView(QWidget* parent, int widthTwips, int heightTwips);
+  void AddCells(const std::array<TwipsPlace, 12>& places, Qt::Alignment alignment);
+  void AddNumbers(const std::array<TwipsPlace, 12>& places);
+
+ private:
+  std::array<QLabel*, 12> cells_{};
+  std::array<QLabel*, 12> numbers_{};
+};
+
+// 4 x 4 cells, the middle four merged; Aries in the top row, second column, clockwise.
+class SouthChartView final : public IndianChartView {
+  Q_OBJECT
+ public:
+  explicit SouthChartView(QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// A square with both diagonals and the inner diamond; Aries in the top diamond, then
+// counter-clockwise.
+class NorthChartView final : public IndianChartView {
+  Q_OBJECT
+ public:
+  explicit NorthChartView(QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+// 3 x 3 squares with a diagonal in each corner square; Aries top middle, counter-clockwise.
+class EastChartView final : public IndianChartView {
+  Q_OBJECT
+ public:
+  explicit EastChartView(QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace velmora

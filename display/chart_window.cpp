@@ -1,0 +1,243 @@
+#include "chart_window.h"
+
+#include "app/twips.h"
+#include "app/ui_style.h"
+#include "engine/report.h"
+
+namespace velmora {
+namespace {
+
+// The window as designed is 15105 x 8070 twips; the interpretation area below the chart
+// frame makes it taller, and the main window's work area scrolls to it.
+constexpr int kWindowWidth = 15105;
+constexpr int kInterpretationTop = 7935;
+constexpr int kInterpretationHeight = 6180;
+constexpr int kWindowHeight = kInterpretationTop + kInterpretationHeight + 120;
+
+QLabel* AutoSizedLabel(QWidget* parent, int left, int top, const QFont& font) {
+  auto* label = new QLabel(parent);
+  label->setFont(font);
+  label->move(TwipsPoint(left, top));
+  return label;
+}
+
+QLabel* FixedLabel(QWidget* parent, int left, int top, int width, int height, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setGeometry(TwipsRect(left, top, width, height));
+  label->setFont(VerdanaFont(9.75));
+  return label;
+}
+
+void SetAutoSized(QLabel* label, const QString& text) {
+  label->setText(text);
+  label->adjustSize();
+}
+
+QGroupBox* WhiteFrame(QWidget* parent, const QString& title, QRect geometry) {
+  auto* frame = new QGroupBox(title, parent);
+  frame->setGeometry(geometry);
+  frame->setFont(VerdanaFont(8.25, true));
+  frame->setAutoFillBackground(true);
+  QPalette palette = frame->palette();
+  palette.setColor(QPalette::Window, Qt::white);
+  frame->setPalette(palette);
+  return frame;
+}
+
+QString Text(const std::string& utf8) {
+  return QString::fromStdString(utf8);
+}
+
+}  // namespace
+
+ChartWindow::ChartWindow(const ChartRecord& sidereal, QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("frmDisplay"));
+  setFont(VerdanaFont(8.25));
+  setFixedSize(TwipsSize(kWindowWidth, kWindowHeight));
+  setAutoFillBackground(true);
+
+  CreateChartFrame();
+  CreateHeader();
+  CreateOtherDetails();
+  CreatePositionTable();
+
+  fraInterpretation = new QWidget(this);
+  fraInterpretation->setObjectName(QStringLiteral("fraInterpretation"));
+  fraInterpretation->setGeometry(TwipsRect(480, kInterpretationTop, 14535, kInterpretationHeight));
+
+  FillHeader(sidereal);
+}
+
+void ChartWindow::CreateChartFrame() {
+  fraChart = new QFrame(this);
+  fraChart->setObjectName(QStringLiteral("fraChart"));
+  fraChart->setGeometry(TwipsRect(480, 960, 14535, 6855));
+  fraChart->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  fraChart->setAutoFillBackground(true);
+
+  picSouthRasi = new SouthChartView(fraChart);
+  picSouthRasi->move(TwipsPoint(840, 1080));
+  picNorthRasi = new NorthChartView(fraChart);
+  picNorthRasi->move(TwipsPoint(720, 960));
+  picRashiEast = new EastChartView(fraChart);
+  picRashiEast->move(TwipsPoint(840, 1080));
+
+  picNatal = new QWidget(fraChart);
+  picNatal->setObjectName(QStringLiteral("picNatal"));
+  picNatal->setGeometry(TwipsRect(120, 240, 6750, 6465));
+  picNatal->hide();
+
+  lblStyle = AutoSizedLabel(fraChart, 10470, 120, VerdanaFont(14.25, true));
+  QPalette palette = lblStyle->palette();
+  palette.setColor(QPalette::WindowText, QColor(241, 157, 6));
+  lblStyle->setPalette(palette);
+  SetAutoSized(lblStyle, QStringLiteral("South Indian Style"));
+}
+
+void ChartWindow::CreateHeader() {
+  const QFont bold = VerdanaFont(8.25, true);
+  lblName = AutoSizedLabel(fraChart, 6960, 1080, bold);
+  lblCity = AutoSizedLabel(fraChart, 6960, 1425, bold);
+  lblState = AutoSizedLabel(fraChart, 6960, 1770, bold);
+  lblCountry = AutoSizedLabel(fraChart, 6960, 2100, bold);
+  lblDOB = AutoSizedLabel(fraChart, 6960, 2445, bold);
+  lblTOB = AutoSizedLabel(fraChart, 6960, 2790, bold);
+  lblLatitude = AutoSizedLabel(fraChart, 6960, 3135, bold);
+  lblLongitude = AutoSizedLabel(fraChart, 6960, 3480, bold);
+}
+
+void ChartWindow::CreateOtherDetails() {
+  fraVedic =
+      WhiteFrame(fraChart, QStringLiteral("Other Details"), TwipsRect(6960, 3870, 3705, 2925));
+  struct Row {
+    QLabel*& Caption;
+    QLabel*& Value;
+    int Top;
+    const char* Text;
+  };
+  const Row rows[] = {
+      {Label4, lblAyanamsha, 300, "Ayanamsa"},   {Label1, lblLagna, 670, "Lagna / Asc"},
+      {Label5, lblNakshatra, 1050, "Nakshatra"}, {Label17, lblRashi, 1425, "Rashi/Moon Sign"},
+      {Label2, lblPada, 1785, "Pada"},           {Label6, lblLord, 2160, "Lord"}};
+  for (const Row& row : rows) {
+    row.Caption = FixedLabel(fraVedic, 120, row.Top, 1740, 270, QString::fromUtf8(row.Text));
+    row.Value = FixedLabel(fraVedic, 1860, row.Top, 1740, 270, QString());
+  }
+}
+
+void ChartWindow::CreatePositionTable() {
+  fraWestern = WhiteFrame(fraChart, QStringLiteral("Planetary Position"),
+                          TwipsRect(10800, 3240, 3600, 3285));
+  // Name labels by index with their tops; the ones below the frame's height stay hidden by
+  // it, spare rows of the design.
+  struct NameRow {
+    int Index, Top;
+    const char* Caption;
+  };
+  const NameRow names[] = {
+      {0, 300, ""},        {1, 615, ""},      {2, 945, ""},         {3, 1275, ""},
+      {4, 1590, ""},       {5, 1920, ""},     {6, 2250, ""},        {10, 2565, ""},
+      {11, 2895, ""},      {13, 4530, "Asc"}, {7, 4845, "Neptune"}, {8, 5160, "Pluto"},
+      {9, 5475, "P_of_F"}, {12, 5790, "MC"},  {14, 6105, "Chiron"}, {15, 6420, "Uranus"}};
+  for (const NameRow& row : names) {
+    PlanetName[static_cast<std::size_t>(row.Index)] =
+        FixedLabel(fraWestern, 150, row.Top, 1935, 285, QString::fromUtf8(row.Caption));
+  }
+  const int valueTops[] = {300,  615,  945,  1275, 1590, 1920, 2250, 2565,
+                           2895, 4530, 4845, 5160, 5475, 5790, 6105, 6420};
+  for (std::size_t j = 0; j < Planet.size(); ++j) {
+    // The spare rows below the frame have short names: their values sit further left.
+    const int left = j <= 8 ? 2070 : 990;
+    Planet[j] = FixedLabel(fraWestern, left, valueTops[j], 1365, 285, QString());
+  }
+  SetIndianPlanetNames(*this);
+}
+
+void ChartWindow::FillHeader(const ChartRecord& c) {
+  SetAutoSized(lblName, QStringLiteral("Name: ") + Text(c.BirthName));
+  SetAutoSized(lblCity, QStringLiteral("City: ") + Text(c.BirthCity));
+  SetAutoSized(lblState, QStringLiteral("State: ") + Text(c.BirthState));
+  SetAutoSized(lblCountry, QStringLiteral("Country: ") + Text(c.BirthCountry));
+  SetAutoSized(lblDOB, QStringLiteral("Date of Birth: %1 %2, %3")
+                           .arg(QString::fromUtf8(MonthName(c.BirthMonth)))
+                           .arg(c.BirthDay)
+                           .arg(c.BirthYear));
+  SetAutoSized(lblTOB,
+               QStringLiteral("Time of Birth: %1 HH %2 MM ").arg(c.BirthHour).arg(c.BirthMinute));
+  SetAutoSized(lblLatitude, QStringLiteral("Latitude: %1 Degree %2 Minute")
+                                .arg(c.LatitudeDegrees)
+                                .arg(c.LatitudeMinutes));
+  SetAutoSized(lblLongitude, QStringLiteral("Longitude: %1 Degree %2 Minute")
+                                 .arg(c.LongitudeDegrees)
+                                 .arg(c.LongitudeMinutes));
+}
+
+void ChartWindow::ShowOtherDetails(const ChartRecord& c) {
+  lblAyanamsha->setText(Text(c.AyanamsaDisplay));
+  lblLagna->setText(Text(c.AscendantSignName));
+  lblNakshatra->setText(Text(c.NakshatraLabel));
+  lblRashi->setText(Text(c.MoonSignLabel));
+  lblPada->setText(Text(c.NakshatraPada));
+  lblLord->setText(Text(c.NakshatraLord));
+}
+
+void ChartWindow::ShowPositions(const ChartRecord& c, int rows) {
+  for (int j = 0; j < rows; ++j) {
+    Planet[static_cast<std::size_t>(j)]->setText(
+        Text(c.PlanetPositionTexts[static_cast<std::size_t>(j)]));
+  }
+}
+
+void ChartWindow::ShowCells(const CellTexts& cells) {
+  for (int s = 0; s < 12; ++s) {
+    const QString text = Text(cells[static_cast<std::size_t>(s)]);
+    picNorthRasi->SetCellText(s, text);
+    picSouthRasi->SetCellText(s, text);
+    picRashiEast->SetCellText(s, text);
+  }
+}
+
+IndianChartView* ChartWindow::Drawing(ChartStyle style) const {
+  switch (style) {
+    case ChartStyle::North:
+      return picNorthRasi;
+    case ChartStyle::East:
+      return picRashiEast;
+    case ChartStyle::South:
+      break;
+  }
+  return picSouthRasi;
+}
+
+void ChartWindow::ShowIndianDrawing(ChartStyle style) {
+  for (ChartStyle each : {ChartStyle::South, ChartStyle::North, ChartStyle::East}) {
+    Drawing(each)->setVisible(each == style);
+  }
+}
+
+void ChartWindow::ShowIndianAppearance(ChartStyle style) {
+  fraChart->raise();
+  ShowIndianDrawing(style);
+  picNatal->hide();
+  const char* caption = style == ChartStyle::North  ? "North Indian Style"
+                        : style == ChartStyle::East ? "East Indian Style"
+                                                    : "South Indian Style";
+  SetAutoSized(lblStyle, QString::fromUtf8(caption));
+  Label5->setText(QStringLiteral("Nakshatra"));
+  Label1->setText(QStringLiteral("Lagna / Asc"));
+  Label17->setText(QStringLiteral("Rashi/Moon Sign"));
+  SetIndianPlanetNames(*this);
+  for (QLabel* label : {Label2, Label6, lblPada, lblLord, Label4, lblAyanamsha}) label->show();
+}
+
+void SetIndianPlanetNames(ChartWindow& w) {
+  const std::pair<int, const char*> names[] = {
+      {0, "Surya / Sun"},    {1, "Chandra / Moon"},     {2, "Budha / Mercury"},
+      {3, "Shukra / Venus"}, {4, "Mangala / Mars"},     {5, "Guru / Jupiter"},
+      {6, "Shani / Saturn"}, {10, "Rahu / North Node"}, {11, "Ketu / South Node"}};
+  for (const auto& [index, caption] : names) {
+    w.PlanetName[static_cast<std::size_t>(index)]->setText(QString::fromUtf8(caption));
+  }
+}
+
+}  // namespace velmora

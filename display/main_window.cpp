@@ -1,0 +1,353 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "app/platform.h"
+#include "app/twips.h"
+#include "app/ui_style.h"
+#include "app/web_links.h"
+#include "velmora/version.h"
+
+namespace velmora {
+namespace {
+
+QWidget* ColourBar(QWidget* parent, int heightTwips) {
+  auto* bar = new QWidget(parent);
+  bar->setFixedHeight(Twips(heightTwips));
+  bar->setAutoFillBackground(true);
+  QPalette palette = bar->palette();
+  palette.setColor(QPalette::Window, kOrangeYellow);
+  bar->setPalette(palette);
+  return bar;
+}
+
+QPushButton* BarButton(QWidget* bar, const QString& caption, int widthTwips, int heightTwips,
+                       int topTwips, bool bold) {
+  auto* button = new QPushButton(caption, bar);
+  button->setFont(VerdanaFont(8.25, bold));
+  button->setGeometry(TwipsRect(0, topTwips, widthTwips, heightTwips));
+  return button;
+}
+
+// A centred, transparent label that sizes itself to its text.
+QLabel* BannerLabel(QWidget* bar, const QString& text, const QFont& font, int topTwips) {
+  auto* label = new QLabel(text, bar);
+  label->setFont(font);
+  label->setAlignment(Qt::AlignCenter);
+  label->setAttribute(Qt::WA_TranslucentBackground);
+  label->adjustSize();
+  label->move(0, Twips(topTwips));
+  return label;
+}
+
+QLabel* LinkLabel(QWidget* parent, const QString& text) {
+  auto* label =
+      new QLabel(QStringLiteral("<a href=\"#\" style=\"color:#6B1A1A;\">%1</a>").arg(text), parent);
+  label->setFont(VerdanaFont(8.25, true));
+  label->setAttribute(Qt::WA_TranslucentBackground);
+  label->setCursor(Qt::PointingHandCursor);
+  label->adjustSize();
+  return label;
+}
+
+void CentreHorizontally(QWidget* widget, int windowTwips) {
+  widget->move(Twips((windowTwips - PixelsToTwips(widget->width())) / 2), widget->y());
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Platform& platform, const ChartRecord& sidereal, QWidget* parent)
+    : QMainWindow(parent), platform_(platform) {
+  setObjectName(QStringLiteral("MDI"));
+  setWindowTitle(QString::fromUtf8(kApplicationCaption));
+  setWindowIcon(QIcon(QStringLiteral(":/pictures/icons/velmora.svg")));
+  setFont(VerdanaFont(8.25));
+  resize(TwipsSize(14415, 5985 + 915 + 420 + 600 + 700));
+
+  CreateBars();
+  CreateMenus();
+
+  chartWindow_ = new ChartWindow(sidereal);
+  chartSubWindow_ = mdiArea->addSubWindow(chartWindow_, Qt::SubWindow | Qt::FramelessWindowHint);
+  chartSubWindow_->setObjectName(QStringLiteral("frmDisplaySubWindow"));
+  chartSubWindow_->move(0, 0);
+  chartSubWindow_->resize(chartWindow_->size());
+  MDIForm_Resize();
+}
+
+void MainWindow::CreateBars() {
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  picTop = ColourBar(central, 915);
+  picTop->setObjectName(QStringLiteral("picTop"));
+  // The three centred lines are stacked so that none covers another.
+  lblHeading = BannerLabel(picTop, QStringLiteral("Velmora Astrology Birth Chart"),
+                           VerdanaFont(18, true), 0);
+  lblStyleCaption =
+      BannerLabel(picTop, QStringLiteral("Indian Style"), VerdanaFont(14.25, true), 0);
+  lblStyleCaption->move(Twips(360), lblHeading->geometry().bottom() + 1);
+  lblTopLink =
+      LinkLabel(picTop, QStringLiteral("Your chart explained in plain words - visit our site"));
+  lblTopLink->setFont(VerdanaFont(7, true));
+  lblTopLink->adjustSize();
+  lblTopLink->move(0, lblStyleCaption->geometry().bottom() + 1);
+  connect(lblTopLink, &QLabel::linkActivated, this,
+          [this] { platform_.OpenWebAddress(ProductPage(QStringLiteral("home-page"))); });
+  layout->addWidget(picTop);
+
+  TB = new QToolBar(central);
+  TB->setObjectName(QStringLiteral("TB"));
+  TB->setFixedHeight(Twips(420));
+  TB->setIconSize(QSize(20, 20));
+  TB->setMovable(false);
+  const char* keys[] = {"New", "Open", "Save", "Print", "Help"};
+  const char* pictures[] = {"new", "open", "save", "print", "help"};
+  for (int i = 0; i < 5; ++i) {
+    const QString key = QString::fromUtf8(keys[i]);
+    QAction* button =
+        TB->addAction(QIcon(QStringLiteral(":/pictures/icons/%1.svg").arg(pictures[i])), key);
+    button->setToolTip(key);
+    button->setData(key);
+    button->setObjectName(QStringLiteral("TB_") + key);
+    connect(button, &QAction::triggered, this, [this, key] { TB_ButtonClick(key); });
+  }
+  layout->addWidget(TB);
+
+  Picture2 = ColourBar(central, 600);
+  Picture2->setObjectName(QStringLiteral("Picture2"));
+  cmdNorth = BarButton(Picture2, QStringLiteral("North Indian Style"), 2000, 400, 30, true);
+  cmdSouth = BarButton(Picture2, QStringLiteral("South Indian Style"), 2000, 400, 30, true);
+  cmdEast = BarButton(Picture2, QStringLiteral("East Indian Style"), 2000, 400, 30, true);
+  connect(cmdNorth, &QPushButton::clicked, this, [this] { StyleSwitch(ChartStyle::North); });
+  connect(cmdSouth, &QPushButton::clicked, this, [this] { StyleSwitch(ChartStyle::South); });
+  connect(cmdEast, &QPushButton::clicked, this, [this] { StyleSwitch(ChartStyle::East); });
+  layout->addWidget(Picture2);
+
+  mdiArea = new QMdiArea(central);
+  mdiArea->setBackground(Qt::white);
+  mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  layout->addWidget(mdiArea, 1);
+
+  Picture1 = ColourBar(central, 700);
+  Picture1->setObjectName(QStringLiteral("Picture1"));
+  cmdSaveAsJPG = BarButton(Picture1, QStringLiteral("Save As &JPG"), 1455, 400, 120, false);
+  cmdBack = BarButton(Picture1, QStringLiteral("&Back"), 1095, 400, 120, false);
+  cmdExit = BarButton(Picture1, QStringLiteral("E&xit"), 1095, 400, 120, false);
+  connect(cmdSaveAsJPG, &QPushButton::clicked, this, &MainWindow::saveJpegRequested);
+  connect(cmdBack, &QPushButton::clicked, this, &MainWindow::backRequested);
+  connect(cmdExit, &QPushButton::clicked, this, &MainWindow::exitRequested);
+  lblBottomLink = LinkLabel(Picture1, QStringLiteral("Online help"));
+  lblBottomLink->move(Twips(300), Twips(220));
+  connect(lblBottomLink, &QLabel::linkActivated, this,
+          [this] { platform_.OpenWebAddress(ProductPage(QStringLiteral("online-help"))); });
+  lblBottomLink2 = LinkLabel(Picture1, QStringLiteral("Support Velmora"));
+  lblBottomLink2->move(lblBottomLink->geometry().right() + Twips(360), Twips(220));
+  connect(lblBottomLink2, &QLabel::linkActivated, this,
+          [this] { platform_.OpenWebAddress(ProductPage(QStringLiteral("donate"))); });
+  layout->addWidget(Picture1);
+
+  setCentralWidget(central);
+}
+
+QAction* MainWindow::WebAction(QMenu* menu, const QString& caption, const QString& page) {
+  QAction* action = menu->addAction(caption);
+  connect(action, &QAction::triggered, this,
+          [this, page] { platform_.OpenWebAddress(ProductPage(page)); });
+  return action;
+}
+
+void MainWindow::CreateMenus() {
+  QMenuBar* bar = menuBar();
+  bar->setFont(VerdanaFont(8.25));
+
+  mnuFile = bar->addMenu(QStringLiteral("&File"));
+  mnuNew = mnuFile->addAction(QStringLiteral("&New"));
+  mnuOpen = mnuFile->addAction(QStringLiteral("&Open"));
+  mnuSaveAsText = mnuFile->addMenu(QStringLiteral("Save As &Text File"));
+  mnuSave = mnuSaveAsText->addAction(QStringLiteral("&Save"));
+  mnuSaveAs = mnuSaveAsText->addAction(QStringLiteral("Save &As"));
+  mnuSaveAsJpeg = mnuFile->addAction(QStringLiteral("Save As &JPEG"));
+  QAction* separator1 = mnuFile->addSeparator();
+  mnuExport = mnuFile->addAction(QStringLiteral("&Export Chart As Text"));
+  QAction* separator2 = mnuFile->addSeparator();
+  mnuPrint = mnuFile->addAction(QStringLiteral("&Print"));
+  QAction* separator3 = mnuFile->addSeparator();
+  mnuBack = mnuFile->addAction(QStringLiteral("&Back"));
+  mnuFile->addSeparator();
+  mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+  // The file commands are reached through the toolbar; their entries are kept but not shown.
+  for (QAction* hidden : {mnuNew, mnuOpen, mnuSaveAsText->menuAction(), mnuSaveAsJpeg, separator1,
+                          mnuExport, separator2, mnuPrint, separator3}) {
+    hidden->setVisible(false);
+  }
+  connect(mnuNew, &QAction::triggered, this, &MainWindow::newRequested);
+  connect(mnuOpen, &QAction::triggered, this, &MainWindow::openRequested);
+  connect(mnuSave, &QAction::triggered, this, &MainWindow::saveRequested);
+  connect(mnuSaveAs, &QAction::triggered, this, &MainWindow::saveAsRequested);
+  connect(mnuSaveAsJpeg, &QAction::triggered, this, &MainWindow::saveJpegRequested);
+  connect(mnuExport, &QAction::triggered, this, &MainWindow::exportRequested);
+  connect(mnuPrint, &QAction::triggered, this, &MainWindow::printRequested);
+  connect(mnuBack, &QAction::triggered, this, &MainWindow::backRequested);
+  connect(mnuExit, &QAction::triggered, this, &MainWindow::exitRequested);
+
+  mnuView = bar->addMenu(QStringLiteral("&View"));
+  mnuView->menuAction()->setVisible(false);
+  mnuToolbar = mnuView->addAction(QStringLiteral("&Toolbar"));
+  mnuToolbar->setCheckable(true);
+  mnuToolbar->setChecked(true);
+  connect(mnuToolbar, &QAction::triggered, this, [this](bool checked) { TB->setVisible(checked); });
+  mnuStatusBar = mnuView->addAction(QStringLiteral("&Status Bar"));
+  mnuStatusBar->setCheckable(true);
+  mnuStatusBar->setChecked(true);
+  mnuStatusBar->setVisible(false);
+  mnuView->addSeparator();
+  mnuChartStyle = mnuView->addMenu(QStringLiteral("&Chart Style"));
+  mnuNorthStyle = mnuChartStyle->addAction(QStringLiteral("&North Indian Style"));
+  mnuSouthStyle = mnuChartStyle->addAction(QStringLiteral("&South Indian Style"));
+  mnuEastStyle = mnuChartStyle->addAction(QStringLiteral("&East Indian Style"));
+  mnuNatalIndian = mnuChartStyle->addAction(QStringLiteral("&Natal Indian"));
+  mnuNatalIndian->setVisible(false);
+  for (QAction* style : {mnuNorthStyle, mnuSouthStyle, mnuEastStyle, mnuNatalIndian})
+    style->setCheckable(true);
+  connect(mnuNorthStyle, &QAction::triggered, this, [this] { StyleSwitch(ChartStyle::North); });
+  connect(mnuSouthStyle, &QAction::triggered, this, [this] { StyleSwitch(ChartStyle::South); });
+  connect(mnuEastStyle, &QAction::triggered, this, [this] { StyleSwitch(ChartStyle::East); });
+  connect(mnuNatalIndian, &QAction::triggered, this, [this] {
+    for (QAction* style : {mnuNorthStyle, mnuSouthStyle, mnuEastStyle}) style->setChecked(false);
+    mnuNatalIndian->setChecked(true);
+  });
+  mnuView->addSeparator()->setVisible(false);
+  mnuColorStyle = mnuView->addMenu(QStringLiteral("Colo&r Style"));
+  mnuColorStyle->menuAction()->setVisible(false);
+  mnuColorOn = mnuColorStyle->addAction(QStringLiteral("O&n"));
+  mnuColorOff = mnuColorStyle->addAction(QStringLiteral("O&ff"));
+  mnuColorOn->setCheckable(true);
+  mnuColorOff->setCheckable(true);
+  mnuColorOff->setChecked(true);
+  mnuView->addSeparator()->setVisible(false);
+  mnuChart = mnuView->addAction(QStringLiteral("&Chart"));
+  mnuChart->setCheckable(true);
+  mnuChart->setChecked(true);
+  mnuChart->setVisible(false);
+  mnuDivisional = mnuView->addMenu(QStringLiteral("&Divisional Charts"));
+  mnuDivisional->menuAction()->setVisible(false);
+  mnuSub_Hora = mnuDivisional->addAction(QStringLiteral("&Hora"));
+  mnuSub_Drekkana = mnuDivisional->addAction(QStringLiteral("&Drekkana"));
+  mnuSub_Sapthamsa = mnuDivisional->addAction(QStringLiteral("&Sapthamsa"));
+  mnuSub_Navamsa = mnuDivisional->addAction(QStringLiteral("&Navamsa"));
+  mnuSub_Dasamsa = mnuDivisional->addAction(QStringLiteral("&D&asamsa"));
+  mnuSub_Dwadasamsa = mnuDivisional->addAction(QStringLiteral("D&wadasamsa"));
+  for (QAction* division : {mnuSub_Hora, mnuSub_Drekkana, mnuSub_Sapthamsa, mnuSub_Navamsa,
+                            mnuSub_Dasamsa, mnuSub_Dwadasamsa}) {
+    division->setCheckable(true);
+  }
+
+  mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+  WebAction(mnuHelp, QStringLiteral("&Online Help"), QStringLiteral("online-help"));
+  WebAction(mnuHelp, QStringLiteral("&Visit Us Online"), QStringLiteral("home-page"));
+  mnuHelp->addSeparator();
+  WebAction(mnuHelp, QStringLiteral("Check for Software &Update"), QStringLiteral("check-update"));
+  mnuHelp->addSeparator();
+  mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
+  connect(mnuAbout, &QAction::triggered, this, &MainWindow::aboutRequested);
+
+  mnuDonate = bar->addAction(QStringLiteral("&Donate"));
+  connect(mnuDonate, &QAction::triggered, this,
+          [this] { platform_.OpenWebAddress(ProductPage(QStringLiteral("donate"))); });
+  mnuMakeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
+  mnuMakeMoney->setVisible(false);
+  connect(mnuMakeMoney, &QAction::triggered, this,
+          [this] { platform_.OpenWebAddress(ProductPage(QStringLiteral("make-money-online"))); });
+}
+
+void MainWindow::StyleSwitch(ChartStyle style) {
+  chartWindow_->fraChart->raise();
+  mnuNorthStyle->setChecked(style == ChartStyle::North);
+  mnuSouthStyle->setChecked(style == ChartStyle::South);
+  mnuEastStyle->setChecked(style == ChartStyle::East);
+  mnuNatalIndian->setChecked(false);
+  lblStyleCaption->setText(style == ChartStyle::North  ? QStringLiteral("North Indian Style")
+                           : style == ChartStyle::East ? QStringLiteral("East Indian Style")
+                                                       : QStringLiteral("South Indian Style"));
+  lblStyleCaption->adjustSize();
+  CentreHorizontally(lblStyleCaption, PixelsToTwips(width()));
+  chartWindow_->ShowIndianDrawing(style);
+}
+
+void MainWindow::PressStyleButton(ChartStyle style) {
+  QPushButton* button = style == ChartStyle::North  ? cmdNorth
+                        : style == ChartStyle::East ? cmdEast
+                                                    : cmdSouth;
+  button->click();
+}
+
+void MainWindow::MDIForm_Resize() {
+  const int w = PixelsToTwips(width());
+  auto setLeft = [](QWidget* widget, int leftTwips) {
+    widget->move(Twips(leftTwips), widget->y());
+  };
+  auto widthOf = [](const QWidget* widget) { return PixelsToTwips(widget->width()); };
+
+  setLeft(cmdExit, w - widthOf(cmdExit) - 300);
+  setLeft(cmdBack, PixelsToTwips(cmdExit->x()) - widthOf(cmdBack) - 100);
+  setLeft(cmdSaveAsJPG, PixelsToTwips(cmdBack->x()) - widthOf(cmdSaveAsJPG) - 100);
+  CentreHorizontally(lblHeading, w);
+  CentreHorizontally(lblTopLink, w);
+  CentreHorizontally(lblStyleCaption, w);
+  setLeft(cmdSouth, w / 2 - widthOf(cmdSouth) / 2);
+  setLeft(cmdNorth, PixelsToTwips(cmdSouth->x()) - widthOf(cmdNorth) - 100);
+  setLeft(cmdEast, PixelsToTwips(cmdSouth->x()) + widthOf(cmdSouth) + 100);
+}
+
+void MainWindow::TB_ButtonClick(const QString& key) {
+  if (key == QLatin1String("New")) {
+    emit newRequested();
+  } else if (key == QLatin1String("Open")) {
+    emit openRequested();
+  } else if (key == QLatin1String("Save")) {
+    emit saveRequested();
+  } else if (key == QLatin1String("Print")) {
+    emit printRequested();
+  } else if (key == QLatin1String("Help")) {
+    platform_.OpenWebAddress(ProductPage(QStringLiteral("online-help")));
+  }
+}
+
+void MainWindow::RefreshChartCapture() {
+  chartCapture_ = chartWindow_->grab();
+}
+
+void MainWindow::CloseForReturn() {
+  closingForReturn_ = true;
+  close();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  MDIForm_Resize();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  QMainWindow::closeEvent(event);
+  // Closing by the frame ends the program; Back and New only take this window down.
+  if (!closingForReturn_) emit exitRequested();
+}
+
+bool MainWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) RefreshChartCapture();
+  return QMainWindow::event(event);
+}
+
+}  // namespace velmora

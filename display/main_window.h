@@ -1,0 +1,128 @@
+// The main window (MDI): banner, toolbar, the bar of style buttons, a white work area that
+// holds the chart window, the bottom bar of commands, and the menus.
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QPushButton>
+#include <array>
+
+#include "chart_window.h"
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+
+namespace velmora {
+
+class Platform;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  MainWindow(Platform& platform, const ChartRecord& sidereal, QWidget* parent = nullptr);
+
+  ChartWindow& chartWindow() const { return *chartWindow_; }
+  QMdiSubWindow* chartSubWindow() const { return chartSubWindow_; }
+  // The chart window as it was last shown, taken each time this window is activated.
+  const QPixmap& chartCapture() const { return chartCapture_; }
+  void RefreshChartCapture();
+
+  // Shows drawing X and marks it in the menus and the banner.
+  void StyleSwitch(ChartStyle style);
+  // Presses the style button for X, as the chart commands do.
+  void PressStyleButton(ChartStyle style);
+  // Lays the bars out for the current width.
+  void MDIForm_Resize();
+  // Closes the window without ending the program (Back and New).
+  void CloseForReturn();
+
+  // Runs the toolbar button with this key ("New", "Open", "Save", "Print", "Help").
+  void TB_ButtonClick(const QString& key);
+
+  QWidget* picTop;
+  QLabel* lblStyleCaption;
+  QLabel* lblHeading;
+  QLabel* lblTopLink;
+  QToolBar* TB;
+  QWidget* Picture2;
+  QPushButton* cmdNorth;
+  QPushButton* cmdSouth;
+  QPushButton* cmdEast;
+  QMdiArea* mdiArea;
+  QWidget* Picture1;
+  QPushButton* cmdSaveAsJPG;
+  QPushButton* cmdBack;
+  QPushButton* cmdExit;
+  QLabel* lblBottomLink;
+  QLabel* lblBottomLink2;
+
+  QMenu* mnuFile;
+  QAction* mnuNew;
+  QAction* mnuOpen;
+  QMenu* mnuSaveAsText;
+  QAction* mnuSave;
+  QAction* mnuSaveAs;
+  QAction* mnuSaveAsJpeg;
+  QAction* mnuExport;
+  QAction* mnuPrint;
+  QAction* mnuBack;
+  QAction* mnuExit;
+  QMenu* mnuView;
+  QAction* mnuToolbar;
+  QAction* mnuStatusBar;
+  QMenu* mnuChartStyle;
+  QAction* mnuNorthStyle;
+  QAction* mnuSouthStyle;
+  QAction* mnuEastStyle;
+  QAction* mnuNatalIndian;
+  QMenu* mnuColorStyle;
+  QAction* mnuColorOn;
+  QAction* mnuColorOff;
+  QAction* mnuChart;
+  QMenu* mnuDivisional;
+  QAction* mnuSub_Hora;
+  QAction* mnuSub_Drekkana;
+  QAction* mnuSub_Sapthamsa;
+  QAction* mnuSub_Navamsa;
+  QAction* mnuSub_Dasamsa;
+  QAction* mnuSub_Dwadasamsa;
+  QMenu* mnuHelp;
+  QAction* mnuAbout;
+  QAction* mnuDonate;
+  QAction* mnuMakeMoney;
+
+ signals:
+  void newRequested();
+  void backRequested();
+  void exitRequested();
+  void openRequested();
+  void saveRequested();
+  void saveAsRequested();
+  void exportRequested();
+  void printRequested();
+  void saveJpegRequested();
+  void aboutRequested();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  void CreateBars();
+  void CreateMenus();
+  QAction* WebAction(QMenu* menu, const QString& caption, const QString& page);
+
+  Platform& platform_;
+  ChartWindow* chartWindow_;
+  QMdiSubWindow* chartSubWindow_;
+  QPixmap chartCapture_;
+  bool closingForReturn_ = false;
+};
+
+}  // namespace velmora

@@ -1,0 +1,395 @@
+#include "birth_form.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app/platform.h"
+#include "app/twips.h"
+#include "app/ui_style.h"
+#include "app/web_links.h"
+#include "engine/report.h"
+#include "velmora/version.h"
+
+namespace velmora {
+namespace {
+
+constexpr int kClientWidth = 8565;  // twips
+constexpr int kClientHeight = 5790;
+
+QComboBox* ListBox(QWidget* parent, const char* name) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(QString::fromUtf8(name));
+  box->setEditable(false);  // pick only: the lists hold every value the form accepts
+  return box;
+}
+
+QLineEdit* TextBox(QWidget* parent, const char* name) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(QString::fromUtf8(name));
+  return box;
+}
+
+// Degree and minute boxes: at most three characters, and digits only while typing.
+QLineEdit* NumberBox(QWidget* parent, const char* name) {
+  QLineEdit* box = TextBox(parent, name);
+  box->setMaxLength(3);
+  box->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), box));
+  box->setFixedWidth(40);
+  return box;
+}
+
+QLabel* Caption(QWidget* parent, const char* text) {
+  return new QLabel(QString::fromUtf8(text), parent);
+}
+
+QLabel* Link(QWidget* parent, const QString& text) {
+  auto* label =
+      new QLabel(QStringLiteral("<a href=\"#\" style=\"color:#6B1A1A;\">%1</a>").arg(text), parent);
+  label->setCursor(Qt::PointingHandCursor);
+  label->setAlignment(Qt::AlignCenter);
+  return label;
+}
+
+}  // namespace
+
+BirthForm::BirthForm(Platform& platform, LookupTables& tables, QWidget* parent)
+    : QMainWindow(parent), platform_(platform), tables_(tables) {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(QString::fromUtf8(kApplicationCaption));
+  setWindowIcon(QIcon(QStringLiteral(":/pictures/icons/velmora.svg")));
+  setFont(VerdanaFont(8.25));
+  CreateControls();
+  CreateMenus();
+  FillLists();
+
+  // A fixed window of the designed client size, centred on the screen.
+  centralWidget()->setFixedSize(TwipsSize(kClientWidth, kClientHeight));
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  adjustSize();
+  if (const QScreen* screen = this->screen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+}
+
+void BirthForm::CreateControls() {
+  auto* central = new QWidget(this);
+  auto* page = new QVBoxLayout(central);
+  page->setContentsMargins(0, 0, 0, 0);
+  page->setSpacing(6);
+
+  lblBanner = Link(central,
+                   QStringLiteral("Your birth chart in three Indian styles and the Western wheel - "
+                                  "learn more about Velmora"));
+  lblBanner->setObjectName(QStringLiteral("lblBanner"));
+  lblBanner->setAutoFillBackground(true);
+  QPalette banner = lblBanner->palette();
+  banner.setColor(QPalette::Window, kOrangeYellow);
+  lblBanner->setPalette(banner);
+  lblBanner->setFont(VerdanaFont(8.25, true));
+  lblBanner->setFixedHeight(24);
+  connect(lblBanner, &QLabel::linkActivated, this,
+          [this] { platform_.OpenWebAddress(ProductPage(QStringLiteral("home-page"))); });
+  page->addWidget(lblBanner);
+
+  auto* fields = new QGridLayout;
+  fields->setContentsMargins(12, 2, 12, 0);
+  fields->setHorizontalSpacing(6);
+  fields->setVerticalSpacing(5);
+
+  txtName = TextBox(central, "txtName");
+  fields->addWidget(Caption(central, "Name"), 0, 0);
+  fields->addWidget(txtName, 0, 1, 1, 4);
+
+  cboDate = ListBox(central, "cboDate");
+  cboMonth = ListBox(central, "cboMonth");
+  cboYear = ListBox(central, "cboYear");
+  auto* date = new QHBoxLayout;
+  date->setSpacing(4);
+  date->addWidget(cboDate);
+  date->addWidget(cboMonth, 1);
+  date->addWidget(cboYear);
+  fields->addWidget(Caption(central, "Date of Birth"), 1, 0);
+  fields->addLayout(date, 1, 1);
+
+  cboHour = ListBox(central, "cboHour");
+  cboMinute = ListBox(central, "cboMinute");
+  auto* time = new QHBoxLayout;
+  time->setSpacing(4);
+  time->addWidget(cboHour);
+  time->addWidget(cboMinute);
+  time->addWidget(Caption(central, "HH/MM"));
+  time->addStretch();
+  fields->addWidget(Caption(central, "Time of Birth"), 2, 0);
+  fields->addLayout(time, 2, 1);
+
+  cboTimeZone = ListBox(central, "cboTimeZone");
+  cboTimeZone->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  cboTimeZone->setMinimumContentsLength(18);
+  cboTimeZone->setMaxVisibleItems(20);
+  fields->addWidget(Caption(central, "Time Zone"), 3, 0);
+  fields->addWidget(cboTimeZone, 3, 1);
+
+  chkDST = new QCheckBox(QStringLiteral("Daylight Saving Time"), central);
+  chkDST->setObjectName(QStringLiteral("chkDST"));
+  fields->addWidget(chkDST, 4, 1);
+
+  auto coordinate = [&](const char* caption, QLineEdit*& degrees, const char* degName,
+                        QLineEdit*& minutes, const char* minName,
+                        std::array<QRadioButton*, 2>& options, const char* first,
+                        const char* second, int row) {
+    degrees = NumberBox(central, degName);
+    minutes = NumberBox(central, minName);
+    auto* boxes = new QHBoxLayout;
+    boxes->setSpacing(4);
+    boxes->addWidget(degrees);
+    boxes->addWidget(minutes);
+    boxes->addWidget(Caption(central, "DEG/MIN"));
+    boxes->addStretch();
+    fields->addWidget(Caption(central, caption), row, 3);
+    fields->addLayout(boxes, row, 4);
+    auto* group = new QButtonGroup(central);
+    auto* directions = new QHBoxLayout;
+    for (int i = 0; i < 2; ++i) {
+      options[static_cast<std::size_t>(i)] =
+          new QRadioButton(QString::fromUtf8(i == 0 ? first : second), central);
+      group->addButton(options[static_cast<std::size_t>(i)], i);
+      directions->addWidget(options[static_cast<std::size_t>(i)]);
+    }
+    directions->addStretch();
+    fields->addLayout(directions, row + 1, 4);
+  };
+  coordinate("Latitude", txtLatDeg, "txtLatDeg", txtLatMin, "txtLatMin", optLat, "North", "South",
+             1);
+  coordinate("Longitude", txtLonDeg, "txtLonDeg", txtLonMin, "txtLonMin", optLong, "East", "West",
+             3);
+  optLat[0]->setObjectName(QStringLiteral("optLat0"));
+  optLat[1]->setObjectName(QStringLiteral("optLat1"));
+  optLong[0]->setObjectName(QStringLiteral("optLong0"));
+  optLong[1]->setObjectName(QStringLiteral("optLong1"));
+  fields->setColumnMinimumWidth(2, 10);
+
+  txtCity = TextBox(central, "txtCity");
+  txtState = TextBox(central, "txtState");
+  txtCountry = TextBox(central, "txtCountry");
+  fields->addWidget(Caption(central, "City"), 5, 0);
+  fields->addWidget(txtCity, 5, 1);
+  fields->addWidget(Caption(central, "State"), 5, 3);
+  fields->addWidget(txtState, 5, 4);
+  fields->addWidget(Caption(central, "Country"), 6, 0);
+  fields->addWidget(txtCountry, 6, 1);
+  Command1 = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), central);
+  Command1->setObjectName(QStringLiteral("Command1"));
+  fields->addWidget(Command1, 6, 3, 1, 2);
+  connect(Command1, &QPushButton::clicked, this, &BirthForm::Command1_Click);
+  page->addLayout(fields);
+
+  auto* buttons = new QGridLayout;
+  buttons->setContentsMargins(12, 4, 12, 0);
+  buttons->setSpacing(6);
+  auto chartButton = [&](const char* caption, const char* name, int row, int column) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), central);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setFont(VerdanaFont(8.25, true));
+    button->setMinimumHeight(28);
+    buttons->addWidget(button, row, column);
+    return button;
+  };
+  cmdCalculate = chartButton("Get My Birth Chart (&South Indian Style)", "cmdCalculate", 0, 0);
+  cmdCalculate2 = chartButton("Get My Birth Chart (&North Indian Style)", "cmdCalculate2", 0, 1);
+  cmdCalculate3 = chartButton("Get My Birth Chart (&East Indian Style)", "cmdCalculate3", 1, 0);
+  Command2 = chartButton("Get My Birth Chart (&Western Style)", "Command2", 1, 1);
+  connect(cmdCalculate, &QPushButton::clicked, this,
+          [this] { emit indianChartRequested(ChartStyle::South); });
+  connect(cmdCalculate2, &QPushButton::clicked, this,
+          [this] { emit indianChartRequested(ChartStyle::North); });
+  connect(cmdCalculate3, &QPushButton::clicked, this,
+          [this] { emit indianChartRequested(ChartStyle::East); });
+  connect(Command2, &QPushButton::clicked, this, &BirthForm::westernChartRequested);
+  page->addLayout(buttons);
+  page->addStretch();
+
+  auto* promotion = new QFrame(central);
+  promotion->setObjectName(QStringLiteral("fraPromotion"));
+  promotion->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  auto* promotionLayout = new QVBoxLayout(promotion);
+  promotionLayout->setContentsMargins(6, 4, 6, 4);
+  lblPromotion = Link(
+      promotion, QStringLiteral("Astrologers: print Velmora charts for your clients under your "
+                                "own name and colours"));
+  lblPromotion->setObjectName(QStringLiteral("lblPromotion"));
+  promotionLayout->addWidget(lblPromotion);
+  connect(lblPromotion, &QLabel::linkActivated, this,
+          [this] { platform_.OpenWebAddress(ProductPage(QStringLiteral("fully-branded"))); });
+  auto* promotionRow = new QHBoxLayout;
+  promotionRow->setContentsMargins(12, 0, 12, 8);
+  promotionRow->addWidget(promotion);
+  page->addLayout(promotionRow);
+
+  setCentralWidget(central);
+}
+
+void BirthForm::CreateMenus() {
+  QMenuBar* bar = menuBar();
+  mnuFile = bar->addMenu(QStringLiteral("&File"));
+  mnuKundali = mnuFile->addAction(QStringLiteral("Get My Janam &Kundali"));
+  mnuKundali->setVisible(false);
+  connect(mnuKundali, &QAction::triggered, cmdCalculate, &QPushButton::click);
+  mnuFile->addSeparator()->setVisible(false);
+  mnuExit = mnuFile->addAction(QStringLiteral("&Exit"));
+  connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+
+  mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+  auto web = [this](const char* caption, const char* page) {
+    QAction* action = mnuHelp->addAction(QString::fromUtf8(caption));
+    const QString address = QString::fromUtf8(page);
+    connect(action, &QAction::triggered, this,
+            [this, address] { platform_.OpenWebAddress(ProductPage(address)); });
+  };
+  web("&Online Help", "online-help");
+  web("&Visit Us Online", "home-page");
+  mnuHelp->addSeparator();
+  web("Check for Software &Update", "check-update");
+  mnuHelp->addSeparator();
+  mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
+  connect(mnuAbout, &QAction::triggered, this, &BirthForm::aboutRequested);
+
+  mnuDonate = bar->addAction(QStringLiteral("Donate"));
+  connect(mnuDonate, &QAction::triggered, this,
+          [this] { platform_.OpenWebAddress(ProductPage(QStringLiteral("donate"))); });
+}
+
+void BirthForm::FillLists() {
+  for (int day = 1; day <= 31; ++day) cboDate->addItem(QString::number(day));
+  for (int month = 1; month <= 12; ++month) cboMonth->addItem(QString::fromUtf8(MonthName(month)));
+  for (int year = kFirstYear; year <= kLastYear; ++year) cboYear->addItem(QString::number(year));
+  for (int hour = 0; hour <= 24; ++hour) cboHour->addItem(QString::number(hour));
+  for (int minute = 0; minute <= 59; ++minute) cboMinute->addItem(QString::number(minute));
+
+  FillZoneTables(tables_);
+  // Not sorted: the entry index is the zone's row.
+  for (const std::string_view label : tables_.ZoneLabelTable) {
+    cboTimeZone->addItem(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
+  }
+  // The drop-down shows whole zone names even though the box itself is narrower.
+  cboTimeZone->view()->setMinimumWidth(cboTimeZone->view()->sizeHintForColumn(0) + 24);
+  FillWheelLists(tables_);
+
+  for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone})
+    list->setCurrentIndex(0);
+  optLat[0]->setChecked(true);
+  optLong[0]->setChecked(true);
+}
+
+BirthFormData BirthForm::Data() const {
+  BirthFormData f;
+  f.Name = txtName->text().toStdString();
+  f.Day = cboDate->currentText().toInt();
+  f.Month = cboMonth->currentIndex() + 1;
+  f.Year = cboYear->currentText().toInt();
+  f.Hour = cboHour->currentText().toInt();
+  f.Minute = cboMinute->currentText().toInt();
+  f.ZoneRow = std::max(cboTimeZone->currentIndex(), 0);
+  f.DaylightSaving = chkDST->isChecked();
+  f.LatitudeDegrees = txtLatDeg->text().toStdString();
+  f.LatitudeMinutes = txtLatMin->text().toStdString();
+  f.LongitudeDegrees = txtLonDeg->text().toStdString();
+  f.LongitudeMinutes = txtLonMin->text().toStdString();
+  f.LatitudeOption = optLat[0]->isChecked() ? 0 : optLat[1]->isChecked() ? 1 : -1;
+  f.LongitudeOption = optLong[0]->isChecked() ? 0 : optLong[1]->isChecked() ? 1 : -1;
+  f.City = txtCity->text().toStdString();
+  f.State = txtState->text().toStdString();
+  f.Country = txtCountry->text().toStdString();
+  return f;
+}
+
+QWidget* BirthForm::FieldFor(FormField field) const {
+  switch (field) {
+    case FormField::Name:
+      return txtName;
+    case FormField::LatitudeDegrees:
+      return txtLatDeg;
+    case FormField::LatitudeMinutes:
+      return txtLatMin;
+    case FormField::LongitudeDegrees:
+      return txtLonDeg;
+    case FormField::LongitudeMinutes:
+      return txtLonMin;
+    case FormField::City:
+      return txtCity;
+    case FormField::State:
+      return txtState;
+    case FormField::Country:
+      return txtCountry;
+    case FormField::LatitudeDirection:
+      return optLat[0];
+    case FormField::LongitudeDirection:
+      return optLong[0];
+    case FormField::Date:
+      return cboDate;
+    case FormField::Year:
+      return cboYear;
+    case FormField::Hour:
+      return cboHour;
+    case FormField::Minute:
+      return cboMinute;
+  }
+  return nullptr;
+}
+
+void BirthForm::ShowMessage(const QString& text, MessageIcon icon) {
+  platform_.ShowMessage(this, text, icon, QString::fromUtf8(kApplicationTitle));
+}
+
+bool BirthForm::ValidateInput() {
+  const auto failure = velmora::ValidateInput(Data());
+  if (!failure) return true;
+  ShowMessage(QString::fromStdString(failure->Message), failure->Icon);
+  switch (failure->Field) {
+    case FormField::LatitudeDirection:
+      optLat[0]->setChecked(true);
+      break;
+    case FormField::LongitudeDirection:
+      optLong[0]->setChecked(true);
+      break;
+    case FormField::Date:
+      break;  // the date checks leave the focus where it is
+    default:
+      FieldFor(failure->Field)->setFocus();
+  }
+  return false;
+}
+
+void BirthForm::Command1_Click() {
+  const std::pair<QLineEdit*, const char*> required[] = {{txtCity, "Please Enter City"},
+                                                         {txtState, "Please Enter State"},
+                                                         {txtCountry, "Please Enter Country"}};
+  for (const auto& [box, message] : required) {
+    if (box->text().isEmpty()) {
+      ShowMessage(QString::fromUtf8(message), MessageIcon::Information);
+      box->setFocus();
+      return;
+    }
+  }
+  const QString phrase = txtCity->text() + QLatin1Char(' ') + txtState->text() + QLatin1Char(' ') +
+                         txtCountry->text() + QStringLiteral(" Latitude Longitude");
+  platform_.OpenWebAddress(ProductSearch(phrase));
+}
+
+void BirthForm::closeEvent(QCloseEvent* event) {
+  QMainWindow::closeEvent(event);
+  emit exitRequested();
+}
+
+}  // namespace velmora

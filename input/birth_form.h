@@ -1,0 +1,92 @@
+// The birth data form (frmMain): the person's name, date and time, time zone, place and
+// coordinates, and the buttons that draw a chart.
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <array>
+
+#include "display/chart_window.h"
+#include "engine/birth_data.h"
+#include "engine/zones.h"
+
+class QAction;
+class QMenu;
+
+namespace velmora {
+
+class Platform;
+
+class BirthForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Loading fills the lists (and the zone and wheel tables they come from).
+  BirthForm(Platform& platform, LookupTables& tables, QWidget* parent = nullptr);
+
+  // Checks the entries in the order the user meets them; shows the first problem, moves the
+  // focus to its box and returns false.
+  bool ValidateInput();
+  // The entries as they stand.
+  BirthFormData Data() const;
+  // The coordinate lookup on the product web site.
+  void Command1_Click();
+
+  QLineEdit* txtName;
+  QComboBox* cboDate;
+  QComboBox* cboMonth;
+  QComboBox* cboYear;
+  QComboBox* cboHour;
+  QComboBox* cboMinute;
+  QCheckBox* chkDST;
+  QComboBox* cboTimeZone;
+  QLineEdit* txtLatDeg;
+  QLineEdit* txtLatMin;
+  std::array<QRadioButton*, 2> optLat{};  // North, South
+  QLineEdit* txtLonDeg;
+  QLineEdit* txtLonMin;
+  std::array<QRadioButton*, 2> optLong{};  // East, West
+  QLineEdit* txtCity;
+  QLineEdit* txtState;
+  QLineEdit* txtCountry;
+  QPushButton* cmdCalculate;
+  QPushButton* cmdCalculate2;
+  QPushButton* cmdCalculate3;
+  QPushButton* Command2;
+  QPushButton* Command1;
+  QLabel* lblBanner;
+  QLabel* lblPromotion;
+
+  QMenu* mnuFile;
+  QAction* mnuKundali;
+  QAction* mnuExit;
+  QMenu* mnuHelp;
+  QAction* mnuAbout;
+  QAction* mnuDonate;
+
+ signals:
+  void indianChartRequested(ChartStyle style);
+  void westernChartRequested();
+  void aboutRequested();
+  void exitRequested();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateControls();
+  void CreateMenus();
+  void FillLists();
+  QWidget* FieldFor(FormField field) const;
+  void ShowMessage(const QString& text, MessageIcon icon);
+
+  Platform& platform_;
+  LookupTables& tables_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,61 @@
+#include "indian_chart_command.h"
+
+#include <QMdiSubWindow>
+#include <QScreen>
+
+#include "birth_form.h"
+#include "display/chart_window_host.h"
+#include "display/main_window.h"
+#include "engine/chart.h"
+
+namespace velmora {
+namespace {
+
+// Steps 1 to 13 of the South procedure, which all three buttons run; `pressed` is the style
+// button of the main window pressed at the end.
+bool SouthProcedure(ChartStyle pressed, BirthForm& form, LookupTables& tables,
+                    ChartRecord& sidereal, ChartWindowHost& host) {
+  if (!form.ValidateInput()) return false;
+  FillZoneTables(tables);
+  ReadBirthData(sidereal, form.Data());
+  RunSiderealEngine(sidereal);
+  SetDisplayValues(sidereal);
+
+  MainWindow& main = host.EnsureMainWindow();
+  ChartWindow& window = main.chartWindow();
+  // A window created just now filled its header as it loaded; an existing one (a chart file
+  // opened from the main window) is brought up to date here.
+  window.FillHeader(sidereal);
+  window.ShowOtherDetails(sidereal);
+  window.ShowPositions(sidereal, 11);
+  CellTexts cells;
+  FillIndianCells(sidereal, tables, cells);
+  window.ShowCells(cells);
+
+  if (!main.isVisible()) {
+    // Maximized; where no window manager does that (a bare X server), fill the screen.
+    if (const QScreen* screen = main.screen()) main.setGeometry(screen->availableGeometry());
+    main.showMaximized();
+  }
+  main.chartSubWindow()->show();
+
+  // The interpretation pages are filled from the keys set here.
+  SetInterpretationKeys(sidereal);
+
+  window.ShowIndianAppearance(ChartStyle::South);
+  form.hide();
+  main.PressStyleButton(pressed);
+  return true;
+}
+
+}  // namespace
+
+bool RunIndianChartCommand(ChartStyle style, BirthForm& form, LookupTables& tables,
+                           ChartRecord& sidereal, ChartWindowHost& host) {
+  if (!SouthProcedure(style, form, tables, sidereal, host)) return false;
+  // The North and East buttons switch the window over after the South procedure.
+  if (style != ChartStyle::South) host.EnsureMainWindow().chartWindow().ShowIndianAppearance(style);
+  return true;
+}
+
+}  // namespace velmora

@@ -1,0 +1,298 @@
+// The Indian chart commands and the main window, driven through the real windows.
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+
+#include "app/qt_platform.h"
+#include "app/twips.h"
+#include "app_fixture.h"
+
+namespace velmora::test {
+namespace {
+
+// What the Delhi birth puts in each sign's cell, lines joined as a label shows them.
+const char* const kDelhiCells[12] = {"",
+                                     "",
+                                     "Surya\nBudha\nShukra",
+                                     "Chandra\nRahu",
+                                     "Asc\nMangala\nGuru\nShani",
+                                     "",
+                                     "",
+                                     "",
+                                     "",
+                                     "Ketu",
+                                     "",
+                                     ""};
+
+int LeftInTwips(const QWidget* widget) {
+  return PixelsToTwips(widget->x());
+}
+
+}  // namespace
+
+class IndianChartTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void southChartOfDelhi() {
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    f.Click(f.form().cmdCalculate);
+    QVERIFY(f.platform.Messages.empty());
+    QVERIFY(f.main() && f.main()->isVisible());
+    QVERIFY(!f.form().isVisible());
+
+    ChartWindow& w = f.chart();
+    for (int s = 0; s < 12; ++s) {
+      const QString expected = QString::fromUtf8(kDelhiCells[s]);
+      QCOMPARE(w.picSouthRasi->Cell(s)->text(), expected);
+      QCOMPARE(w.picNorthRasi->Cell(s)->text(), expected);
+      QCOMPARE(w.picRashiEast->Cell(s)->text(), expected);
+    }
+    QCOMPARE(w.lblName->text(), QStringLiteral("Name: Asha Rao"));
+    QCOMPARE(w.lblCity->text(), QStringLiteral("City: New Delhi"));
+    QCOMPARE(w.lblState->text(), QStringLiteral("State: Delhi"));
+    QCOMPARE(w.lblCountry->text(), QStringLiteral("Country: India"));
+    QCOMPARE(w.lblDOB->text(), QStringLiteral("Date of Birth: June 15, 1980"));
+    QCOMPARE(w.lblTOB->text(), QStringLiteral("Time of Birth: 10 HH 30 MM "));
+    QCOMPARE(w.lblLatitude->text(), QStringLiteral("Latitude: 28 Degree 36 Minute"));
+    QCOMPARE(w.lblLongitude->text(), QStringLiteral("Longitude: 77 Degree 13 Minute"));
+
+    QCOMPARE(w.lblAyanamsha->text(), QStringLiteral("23\u00B0 34' 54\""));
+    QCOMPARE(w.lblLagna->text(), QStringLiteral("Simha"));
+    QCOMPARE(w.lblNakshatra->text(), QStringLiteral("Punarvasu"));
+    QCOMPARE(w.lblRashi->text(), QStringLiteral("Kataka"));
+    QCOMPARE(w.lblPada->text(), QStringLiteral("4"));
+    QCOMPARE(w.lblLord->text(), QStringLiteral("Jupiter"));
+    QCOMPARE(w.Planet[0]->text(), QStringLiteral("00 Gem 56"));
+    QCOMPARE(w.Planet[8]->text(), QStringLiteral("28 Cap 35"));
+    QCOMPARE(w.Planet[9]->text(), QStringLiteral("06 Leo 31"));
+    QCOMPARE(w.PlanetName[10]->text(), QStringLiteral("Rahu / North Node"));
+
+    QVERIFY(w.picSouthRasi->isVisible());
+    QVERIFY(!w.picNorthRasi->isVisible());
+    QVERIFY(!w.picRashiEast->isVisible());
+    QVERIFY(!w.picNatal->isVisible());
+    QCOMPARE(w.lblStyle->text(), QStringLiteral("South Indian Style"));
+    QCOMPARE(f.main()->lblStyleCaption->text(), QStringLiteral("South Indian Style"));
+    QVERIFY(f.main()->mnuSouthStyle->isChecked());
+  }
+
+  void eachButtonLeavesExactlyItsDrawing_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("South") << 0 << QStringLiteral("South Indian Style");
+    QTest::newRow("North") << 1 << QStringLiteral("North Indian Style");
+    QTest::newRow("East") << 2 << QStringLiteral("East Indian Style");
+  }
+
+  void eachButtonLeavesExactlyItsDrawing() {
+    QFETCH(int, button);
+    QFETCH(QString, caption);
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    QPushButton* buttons[] = {f.form().cmdCalculate, f.form().cmdCalculate2,
+                              f.form().cmdCalculate3};
+    f.Click(buttons[button]);
+    ChartWindow& w = f.chart();
+    const bool visible[] = {w.picSouthRasi->isVisible(), w.picNorthRasi->isVisible(),
+                            w.picRashiEast->isVisible()};
+    for (int i = 0; i < 3; ++i) QCOMPARE(visible[i], i == button);
+    QVERIFY(!w.picNatal->isVisible());
+    QCOMPARE(w.lblStyle->text(), caption);
+    QCOMPARE(f.main()->lblStyleCaption->text(), caption);
+    QAction* styles[] = {f.main()->mnuSouthStyle, f.main()->mnuNorthStyle, f.main()->mnuEastStyle};
+    for (int i = 0; i < 3; ++i) QCOMPARE(styles[i]->isChecked(), i == button);
+    // Identical cells in every drawing, whichever button drew them.
+    QCOMPARE(w.picRashiEast->Cell(4)->text(), QStringLiteral("Asc\nMangala\nGuru\nShani"));
+  }
+
+  void styleButtonsSwitchTheDrawingAndTheBanner() {
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    f.Click(f.form().cmdCalculate);
+    MainWindow& main = *f.main();
+    f.Click(main.cmdEast);
+    QVERIFY(f.chart().picRashiEast->isVisible());
+    QVERIFY(!f.chart().picSouthRasi->isVisible());
+    QCOMPARE(main.lblStyleCaption->text(), QStringLiteral("East Indian Style"));
+    QVERIFY(main.mnuEastStyle->isChecked());
+    QVERIFY(!main.mnuSouthStyle->isChecked());
+    main.mnuNorthStyle->trigger();
+    QVERIFY(f.chart().picNorthRasi->isVisible());
+    QVERIFY(!f.chart().picRashiEast->isVisible());
+  }
+
+  void northDrawingHasAriesInTheTopDiamond() {
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    f.Click(f.form().cmdCalculate2);
+    const NorthChartView* north = f.chart().picNorthRasi;
+    QCOMPARE(north->Number(0)->text(), QStringLiteral("1"));
+    QCOMPARE(north->Number(0)->pos(), TwipsPoint(2760, 2400));
+    // The ascendant in Leo is in region 5, the lower triangle against the left side.
+    QCOMPARE(north->Cell(4)->pos(), TwipsPoint(30, 3360));
+    QVERIFY(north->Cell(4)->text().startsWith(QStringLiteral("Asc")));
+  }
+
+  void hiddenMenuEntriesAndInitialCheckMarks() {
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    f.Click(f.form().cmdCalculate);
+    MainWindow& m = *f.main();
+    QCOMPARE(m.windowTitle(), QStringLiteral("Velmora Astrology Birth Chart v1.75"));
+    for (QAction* hidden : {m.mnuNew, m.mnuOpen, m.mnuSaveAsText->menuAction(), m.mnuSaveAsJpeg,
+                            m.mnuExport, m.mnuPrint, m.mnuView->menuAction(), m.mnuMakeMoney}) {
+      QVERIFY2(!hidden->isVisible(), qPrintable(hidden->text()));
+    }
+    for (QAction* shown : {m.mnuBack, m.mnuExit, m.mnuHelp->menuAction(), m.mnuDonate})
+      QVERIFY(shown->isVisible());
+    QVERIFY(m.mnuToolbar->isChecked());
+    QVERIFY(m.mnuStatusBar->isChecked());
+    QVERIFY(m.mnuColorOff->isChecked());
+    QVERIFY(m.mnuChart->isChecked());
+    QCOMPARE(m.mnuSub_Dasamsa->text(), QStringLiteral("&D&asamsa"));
+  }
+
+  void toolbarEntryTogglesTheToolbar() {
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    f.Click(f.form().cmdCalculate);
+    MainWindow& m = *f.main();
+    m.mnuToolbar->trigger();
+    QVERIFY(!m.TB->isVisible());
+    QVERIFY(!m.mnuToolbar->isChecked());
+    m.mnuToolbar->trigger();
+    QVERIFY(m.TB->isVisible());
+  }
+
+  void backKeepsTheEntriesAndAnotherChartRecreatesTheWindow() {
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    f.Click(f.form().cmdCalculate);
+    QPointer<MainWindow> first = f.main();
+    f.Click(first->cmdBack);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(first.isNull());
+    QVERIFY(f.form().isVisible());
+    QCOMPARE(f.form().txtName->text(), QStringLiteral("Asha Rao"));
+    QCOMPARE(f.form().cboTimeZone->currentIndex(), 34);
+
+    f.form().txtName->setText(QStringLiteral("Ravi Rao"));
+    f.form().cboYear->setCurrentIndex(1985 - 1900);
+    f.Click(f.form().cmdCalculate3);
+    QVERIFY(f.main() != nullptr);
+    QCOMPARE(f.chart().lblName->text(), QStringLiteral("Name: Ravi Rao"));
+    QCOMPARE(f.chart().lblDOB->text(), QStringLiteral("Date of Birth: June 15, 1985"));
+    QVERIFY(f.main()->mnuColorOff->isChecked());
+  }
+
+  void exitAndClosingTheMainWindowEndTheProgram_data() {
+    QTest::addColumn<int>("how");
+    QTest::newRow("Exit button") << 0;
+    QTest::newRow("Exit menu entry") << 1;
+    QTest::newRow("closing the window") << 2;
+  }
+
+  void exitAndClosingTheMainWindowEndTheProgram() {
+    QFETCH(int, how);
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    f.Click(f.form().cmdCalculate);
+    QSignalSpy finished(f.app.get(), &VelmoraApp::finished);
+    if (how == 0) f.Click(f.main()->cmdExit);
+    if (how == 1) f.main()->mnuExit->trigger();
+    if (how == 2) f.main()->close();
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(!f.form().isVisible());
+  }
+
+  void resizeRulePlacesTheBarButtons_data() {
+    QTest::addColumn<int>("width");
+    QTest::newRow("wide") << 1500;
+    QTest::newRow("narrow") << 420;
+  }
+
+  void resizeRulePlacesTheBarButtons() {
+    QFETCH(int, width);
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    f.Click(f.form().cmdCalculate);
+    MainWindow& m = *f.main();
+    m.showNormal();
+    m.resize(width, 700);
+    m.MDIForm_Resize();
+    const int w = PixelsToTwips(m.width());
+    // Right-aligned 300 twips from the edge with 100-twip gaps; style buttons centred. Each
+    // left is worked out in twips from the pixel position of its neighbour.
+    auto px = [](int twips) { return Twips(twips); };
+    auto twipsWide = [](const QWidget* widget) { return PixelsToTwips(widget->width()); };
+    QCOMPARE(twipsWide(m.cmdExit), 1095);
+    QCOMPARE(m.cmdExit->x(), px(w - 1095 - 300));
+    QCOMPARE(m.cmdBack->x(), px(LeftInTwips(m.cmdExit) - 1095 - 100));
+    QCOMPARE(m.cmdSaveAsJPG->x(), px(LeftInTwips(m.cmdBack) - twipsWide(m.cmdSaveAsJPG) - 100));
+    QCOMPARE(m.cmdSouth->x(), px(w / 2 - twipsWide(m.cmdSouth) / 2));
+    QCOMPARE(m.cmdNorth->x(), px(LeftInTwips(m.cmdSouth) - twipsWide(m.cmdNorth) - 100));
+    QCOMPARE(m.cmdEast->x(), px(LeftInTwips(m.cmdSouth) + twipsWide(m.cmdSouth) + 100));
+    QVERIFY(m.cmdSaveAsJPG->x() < m.cmdBack->x() && m.cmdBack->x() < m.cmdExit->x());
+    QVERIFY(qAbs(m.lblHeading->x() + m.lblHeading->width() / 2 - m.width() / 2) <= 1);
+  }
+
+  void chartWindowIsABorderlessChildAtItsSize() {
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    f.Click(f.form().cmdCalculate);
+    QMdiSubWindow* sub = f.main()->chartSubWindow();
+    QVERIFY(sub->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(f.chart().width(), Twips(15105));
+    QCOMPARE(f.chart().fraChart->geometry(), TwipsRect(480, 960, 14535, 6855));
+    QCOMPARE(f.chart().picSouthRasi->geometry(), TwipsRect(840, 1080, 5340, 5355));
+    QCOMPARE(f.chart().picNorthRasi->geometry(), TwipsRect(720, 960, 5565, 5505));
+    QCOMPARE(f.chart().picRashiEast->geometry(), TwipsRect(840, 1080, 5300, 5300));
+    QCOMPARE(f.chart().fraVedic->geometry(), TwipsRect(6960, 3870, 3705, 2925));
+    QCOMPARE(f.chart().fraWestern->geometry(), TwipsRect(10800, 3240, 3600, 3285));
+  }
+
+  void activatingTheMainWindowCapturesTheChart() {
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    f.Click(f.form().cmdCalculate);
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(f.main(), &activate);
+    QCOMPARE(f.main()->chartCapture().deviceIndependentSize().toSize(), f.chart().size());
+  }
+
+  void secondInstanceIsRefused() {
+    ScriptedPlatform platform;
+    platform.InstanceAvailable = false;
+    VelmoraApp app(platform);
+    QVERIFY(!app.Start());
+    QCOMPARE(platform.OnlyMessage(), QStringLiteral("Application is already running"));
+    QCOMPARE(platform.Messages.front().Icon, MessageIcon::Information);
+  }
+
+  void lockFileAllowsOneInstanceAndOutlivesACrash() {
+    QTemporaryDir dir;
+    const QString lock = dir.filePath(QStringLiteral("velmora.lock"));
+    {
+      QtPlatform first(lock);
+      QtPlatform second(lock);
+      QVERIFY(first.ClaimSingleInstance());
+      QVERIFY(!second.ClaimSingleInstance());
+    }
+    // A lock left by a process that no longer exists does not block the next start.
+    QFile stale(lock);
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.write("999999\nvelmora\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    stale.close();
+    QtPlatform next(lock);
+    QVERIFY(next.ClaimSingleInstance());
+  }
+};
+
+}  // namespace velmora::test
+
+QTEST_MAIN(velmora::test::IndianChartTest)
+#include "indian_chart_test.moc"

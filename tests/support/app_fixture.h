@@ -1,0 +1,80 @@
+// The whole program started on a scripted desktop, with helpers to fill the birth form the
+// way a user would.
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+#include <memory>
+
+#include "app/velmora_app.h"
+#include "scripted_platform.h"
+
+namespace velmora::test {
+
+struct BirthEntry {
+  QString Name = QStringLiteral("Asha Rao");
+  int Day = 15;
+  int Month = 6;
+  int Year = 1980;
+  int Hour = 10;
+  int Minute = 30;
+  int ZoneRow = 34;  // "Indian Time, IST, +5.3"
+  bool Dst = false;
+  QString LatDeg = QStringLiteral("28"), LatMin = QStringLiteral("36");
+  bool South = false;
+  QString LonDeg = QStringLiteral("77"), LonMin = QStringLiteral("13");
+  bool West = false;
+  QString City = QStringLiteral("New Delhi"), State = QStringLiteral("Delhi"),
+          Country = QStringLiteral("India");
+};
+
+class AppFixture {
+ public:
+  AppFixture() : app(std::make_unique<VelmoraApp>(platform)) {
+    app->Start();
+    // Offscreen windows are not activated by a window manager; focus needs an active window.
+    QApplication::setActiveWindow(&form());
+  }
+  ~AppFixture() {
+    app.reset();
+    // Windows closed by the program are deleted later; let that happen between tests.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  BirthForm& form() { return app->form(); }
+  MainWindow* main() { return app->mainWindow(); }
+  ChartWindow& chart() { return app->mainWindow()->chartWindow(); }
+
+  // Types the entry into the form: text boxes by keystrokes, lists by selection.
+  void Fill(const BirthEntry& e) {
+    BirthForm& f = form();
+    auto type = [](QLineEdit* box, const QString& text) {
+      box->clear();
+      QTest::keyClicks(box, text);
+    };
+    type(f.txtName, e.Name);
+    f.cboDate->setCurrentIndex(e.Day - 1);
+    f.cboMonth->setCurrentIndex(e.Month - 1);
+    f.cboYear->setCurrentIndex(e.Year - kFirstYear);
+    f.cboHour->setCurrentIndex(e.Hour);
+    f.cboMinute->setCurrentIndex(e.Minute);
+    f.cboTimeZone->setCurrentIndex(e.ZoneRow);
+    f.chkDST->setChecked(e.Dst);
+    type(f.txtLatDeg, e.LatDeg);
+    type(f.txtLatMin, e.LatMin);
+    f.optLat[e.South ? 1 : 0]->setChecked(true);
+    type(f.txtLonDeg, e.LonDeg);
+    type(f.txtLonMin, e.LonMin);
+    f.optLong[e.West ? 1 : 0]->setChecked(true);
+    type(f.txtCity, e.City);
+    type(f.txtState, e.State);
+    type(f.txtCountry, e.Country);
+  }
+
+  void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+  ScriptedPlatform platform;
+  std::unique_ptr<VelmoraApp> app;
+};
+
+}  // namespace velmora::test

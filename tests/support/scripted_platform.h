@@ -1,0 +1,91 @@
+// A desktop for tests: it records every message, answers file and printer dialogs from
+// queues, and never opens a modal window.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QUrl>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "app/platform.h"
+
+namespace velmora::test {
+
+class ScriptedPlatform final : public Platform {
+ public:
+  struct Message {
+    QString Text;
+    MessageIcon Icon;
+    QString Title;
+  };
+
+  std::vector<Message> Messages;
+  std::vector<FileDialogRequest> OpenRequests;
+  std::vector<FileDialogRequest> SaveRequests;
+  std::vector<QUrl> OpenedAddresses;
+  std::vector<QString> ModalDialogs;  // object name or title of each dialog run modally
+  int PrinterDialogs = 0;
+
+  // Answers for the next dialogs, in order; an empty entry (or an empty queue) cancels.
+  std::deque<std::optional<QString>> OpenAnswers;
+  std::deque<std::optional<QString>> SaveAnswers;
+  // Sets up the printer for the next printer dialog; none (or an empty queue) cancels.
+  std::deque<std::function<void(QPrinter&)>> PrinterAnswers;
+  // Called with each modal dialog before it is closed, to look at it or press its buttons.
+  std::function<void(QDialog&)> OnModal;
+  bool InstanceAvailable = true;
+
+  void ShowMessage(QWidget*, const QString& text, MessageIcon icon, const QString& title) override {
+    Messages.push_back({text, icon, title});
+  }
+  std::optional<QString> ChooseOpenPath(QWidget*, const FileDialogRequest& request) override {
+    OpenRequests.push_back(request);
+    return Next(OpenAnswers);
+  }
+  std::optional<QString> ChooseSavePath(QWidget*, const FileDialogRequest& request) override {
+    SaveRequests.push_back(request);
+    return Next(SaveAnswers);
+  }
+  bool ChoosePrinter(QWidget*, QPrinter& printer) override {
+    ++PrinterDialogs;
+    if (PrinterAnswers.empty()) return false;
+    auto answer = std::move(PrinterAnswers.front());
+    PrinterAnswers.pop_front();
+    if (!answer) return false;
+    answer(printer);
+    return true;
+  }
+  void RunModal(QDialog& dialog) override {
+    ModalDialogs.push_back(dialog.objectName().isEmpty() ? dialog.windowTitle()
+                                                         : dialog.objectName());
+    if (OnModal) OnModal(dialog);
+    dialog.close();
+  }
+  bool OpenWebAddress(const QUrl& address) override {
+    OpenedAddresses.push_back(address);
+    return true;
+  }
+  bool ClaimSingleInstance() override { return InstanceAvailable; }
+
+  // The text of the only message shown so far, or a description of what was shown instead.
+  QString OnlyMessage() const {
+    if (Messages.size() == 1) return Messages.front().Text;
+    return QStringLiteral("<%1 messages>").arg(Messages.size());
+  }
+
+ private:
+  static std::optional<QString> Next(std::deque<std::optional<QString>>& answers) {
+    if (answers.empty() || !answers.front().has_value()) {
+      if (!answers.empty()) answers.pop_front();
+      return std::nullopt;
+    }
+    const QString path = *answers.front();
+    answers.pop_front();
+    return path;
+  }
+};
+
+}  // namespace velmora::test
