@@ -11,6 +11,11 @@ namespace velmora {
 
 inline constexpr int kTwipsPerPixel = 15;
 
+// A control's place as a design gives it: left and top in twips, relative to its container.
+struct TwipsPlace {
+  int Left, Top;
+};
+
 constexpr int Twips(int twips) {
   // Round to the nearest pixel, halves away from zero, for negative lefts too.
   return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel

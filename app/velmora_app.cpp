@@ -2,6 +2,7 @@
 
 #include "about_box.h"
 #include "input/indian_chart_command.h"
+#include "input/western_chart_command.h"
 #include "platform.h"
 #include "velmora/version.h"
 
@@ -21,6 +22,7 @@ bool VelmoraApp::Start() {
   }
   form_ = std::make_unique<BirthForm>(platform_, tables_);
   connect(form_.get(), &BirthForm::indianChartRequested, this, &VelmoraApp::IndianChart);
+  connect(form_.get(), &BirthForm::westernChartRequested, this, &VelmoraApp::WesternChart);
   connect(form_.get(), &BirthForm::aboutRequested, this, [this] { ShowAbout(form_.get()); });
   connect(form_.get(), &BirthForm::exitRequested, this, &VelmoraApp::Exit);
   form_->show();
@@ -40,6 +42,10 @@ MainWindow& VelmoraApp::EnsureMainWindow() {
 
 void VelmoraApp::IndianChart(ChartStyle style) {
   RunIndianChartCommand(style, *form_, tables_, sidereal_, *this);
+}
+
+void VelmoraApp::WesternChart() {
+  Command2_Click(*form_, tables_, tropical_, *this);
 }
 
 void VelmoraApp::CloseMainWindow() {

@@ -37,6 +37,7 @@ class VelmoraApp : public QObject, public ChartWindowHost {
   Platform& platform() { return platform_; }
 
   void IndianChart(ChartStyle style);
+  void WesternChart();
   void Back();
   void New();
   void Exit();

@@ -7,11 +7,9 @@
 #include <QWidget>
 #include <array>
 
-namespace velmora {
+#include "app/twips.h"
 
-struct TwipsPlace {
-  int Left, Top;  // twips, relative to the container
-};
+namespace velmora {
 
 class IndianChartView : public QWidget {
   Q_OBJECT

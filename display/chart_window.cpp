@@ -82,9 +82,8 @@ void ChartWindow::CreateChartFrame() {
   picRashiEast = new EastChartView(fraChart);
   picRashiEast->move(TwipsPoint(840, 1080));
 
-  picNatal = new QWidget(fraChart);
-  picNatal->setObjectName(QStringLiteral("picNatal"));
-  picNatal->setGeometry(TwipsRect(120, 240, 6750, 6465));
+  picNatal = new WheelView(fraChart);
+  picNatal->move(TwipsPoint(120, 240));
   picNatal->hide();
 
   lblStyle = AutoSizedLabel(fraChart, 10470, 120, VerdanaFont(14.25, true));
@@ -228,6 +227,21 @@ void ChartWindow::ShowIndianAppearance(ChartStyle style) {
   Label17->setText(QStringLiteral("Rashi/Moon Sign"));
   SetIndianPlanetNames(*this);
   for (QLabel* label : {Label2, Label6, lblPada, lblLord, Label4, lblAyanamsha}) label->show();
+}
+
+void ChartWindow::ShowWesternAppearance() {
+  for (ChartStyle each : {ChartStyle::South, ChartStyle::North, ChartStyle::East})
+    Drawing(each)->hide();
+  picNatal->show();
+  SetAutoSized(lblStyle, QStringLiteral("Western Style"));
+  Label5->setText(QStringLiteral("Sun Sign"));
+  Label1->setText(QStringLiteral("Ascendent"));
+  Label17->setText(QStringLiteral("Moon Sign"));
+  const char* names[] = {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn"};
+  for (std::size_t i = 0; i < 7; ++i) PlanetName[i]->setText(QString::fromUtf8(names[i]));
+  PlanetName[10]->setText(QStringLiteral("North Node"));
+  PlanetName[11]->setText(QStringLiteral("South Node"));
+  for (QLabel* label : {Label2, Label6, lblPada, lblLord, Label4, lblAyanamsha}) label->hide();
 }
 
 void SetIndianPlanetNames(ChartWindow& w) {

@@ -11,6 +11,7 @@
 #include "chart_views.h"
 #include "engine/chart.h"
 #include "engine/chart_record.h"
+#include "wheel_view.h"
 
 namespace velmora {
 
@@ -35,6 +36,8 @@ class ChartWindow : public QWidget {
   void ShowIndianAppearance(ChartStyle style);
   // Only the chosen Indian drawing visible (the Western wheel is not touched).
   void ShowIndianDrawing(ChartStyle style);
+  // The wheel instead of the Indian drawings, and the Western captions beside it.
+  void ShowWesternAppearance();
 
   IndianChartView* Drawing(ChartStyle style) const;
 
@@ -42,7 +45,7 @@ class ChartWindow : public QWidget {
   SouthChartView* picSouthRasi;
   NorthChartView* picNorthRasi;
   EastChartView* picRashiEast;
-  QWidget* picNatal;  // the Western wheel
+  WheelView* picNatal;  // the Western wheel
   QLabel* lblStyle;
 
   QLabel* lblName;

@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -286,11 +287,26 @@ void MainWindow::StyleSwitch(ChartStyle style) {
   chartWindow_->ShowIndianDrawing(style);
 }
 
+void MainWindow::ShowChartWindow() {
+  if (!isVisible()) {
+    // Maximized; where no window manager does that (a bare X server), fill the screen.
+    if (const QScreen* screen = this->screen()) setGeometry(screen->availableGeometry());
+    showMaximized();
+  }
+  chartSubWindow_->show();
+}
+
 void MainWindow::PressStyleButton(ChartStyle style) {
   QPushButton* button = style == ChartStyle::North  ? cmdNorth
                         : style == ChartStyle::East ? cmdEast
                                                     : cmdSouth;
   button->click();
+}
+
+void MainWindow::SetStyleChoiceEnabled(bool enabled) {
+  for (QWidget* button : std::initializer_list<QWidget*>{cmdNorth, cmdSouth, cmdEast})
+    button->setEnabled(enabled);
+  mnuChartStyle->setEnabled(enabled);
 }
 
 void MainWindow::MDIForm_Resize() {

@@ -34,8 +34,13 @@ class MainWindow : public QMainWindow {
 
   // Shows drawing X and marks it in the menus and the banner.
   void StyleSwitch(ChartStyle style);
+  // Shows this window maximized with the chart window in it.
+  void ShowChartWindow();
   // Presses the style button for X, as the chart commands do.
   void PressStyleButton(ChartStyle style);
+  // The style buttons and entries choose among the Indian drawings: a Western chart turns
+  // them off, so that no Indian drawing appears under the Western captions.
+  void SetStyleChoiceEnabled(bool enabled);
   // Lays the bars out for the current width.
   void MDIForm_Resize();
   // Closes the window without ending the program (Back and New).

@@ -1,8 +1,5 @@
 #include "indian_chart_command.h"
 
-#include <QMdiSubWindow>
-#include <QScreen>
-
 #include "birth_form.h"
 #include "display/chart_window_host.h"
 #include "display/main_window.h"
@@ -32,18 +29,14 @@ bool SouthProcedure(ChartStyle pressed, BirthForm& form, LookupTables& tables,
   FillIndianCells(sidereal, tables, cells);
   window.ShowCells(cells);
 
-  if (!main.isVisible()) {
-    // Maximized; where no window manager does that (a bare X server), fill the screen.
-    if (const QScreen* screen = main.screen()) main.setGeometry(screen->availableGeometry());
-    main.showMaximized();
-  }
-  main.chartSubWindow()->show();
+  main.ShowChartWindow();
 
   // The interpretation pages are filled from the keys set here.
   SetInterpretationKeys(sidereal);
 
   window.ShowIndianAppearance(ChartStyle::South);
   form.hide();
+  main.SetStyleChoiceEnabled(true);
   main.PressStyleButton(pressed);
   return true;
 }
