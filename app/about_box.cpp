@@ -41,7 +41,7 @@ AboutBox::AboutBox(Platform& platform, QWidget* parent) : QDialog(parent), platf
   Label1 = new QLabel(about.Text("About", "description"), this);
   Label1->setWordWrap(true);
 
-  lblHomePage = LinkLabel(ProductPage(QStringLiteral("home-page")).toString(), this);
+  lblHomePage = LinkLabel(ProductPage(QStringLiteral("home-page")).host(), this);
   connect(lblHomePage, &QLabel::linkActivated, this,
           [this] { platform_.OpenWebAddress(ProductPage(QStringLiteral("home-page"))); });
 

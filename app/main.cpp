@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QIcon>
+#include <QTimer>
 
 #include "qt_platform.h"
 #include "velmora_app.h"
@@ -9,6 +11,11 @@ int main(int argc, char** argv) {
   // ends only on one of its own exit paths.
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setApplicationName(QStringLiteral("Velmora Astrology Birth Chart"));
+  // Every window takes the program's icon from here; drawn from its vector picture once the
+  // first window is up, so that start-up does not wait for it.
+  QTimer::singleShot(0, &application, [] {
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icons/velmora.svg")));
+  });
 
   velmora::QtPlatform platform(velmora::DefaultInstanceLockPath());
   velmora::VelmoraApp velmora(platform);

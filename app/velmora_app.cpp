@@ -1,9 +1,12 @@
 #include "velmora_app.h"
 
+#include <QApplication>
+
 #include "about_box.h"
 #include "input/indian_chart_command.h"
 #include "input/western_chart_command.h"
 #include "platform.h"
+#include "ui_style.h"
 #include "velmora/version.h"
 
 namespace velmora {
@@ -20,6 +23,8 @@ bool VelmoraApp::Start() {
                           MessageIcon::Information, QString::fromUtf8(kApplicationCaption));
     return false;
   }
+  // One font for every window, menus included: each further font costs a lookup at start.
+  QApplication::setFont(VerdanaFont(8.25));
   form_ = std::make_unique<BirthForm>(platform_, tables_);
   connect(form_.get(), &BirthForm::indianChartRequested, this, &VelmoraApp::IndianChart);
   connect(form_.get(), &BirthForm::westernChartRequested, this, &VelmoraApp::WesternChart);

@@ -69,7 +69,6 @@ MainWindow::MainWindow(Platform& platform, const ChartRecord& sidereal, QWidget*
     : QMainWindow(parent), platform_(platform) {
   setObjectName(QStringLiteral("MDI"));
   setWindowTitle(QString::fromUtf8(kApplicationCaption));
-  setWindowIcon(QIcon(QStringLiteral(":/pictures/icons/velmora.svg")));
   setFont(VerdanaFont(8.25));
   resize(TwipsSize(14415, 5985 + 915 + 420 + 600 + 700));
 

