@@ -136,6 +136,7 @@ void IndianChartView::SetCellColour(int sign, const QColor& colour) {
 
 SouthChartView::SouthChartView(QWidget* parent) : IndianChartView(parent, 5340, 5355) {
   setObjectName(QStringLiteral("picSouthRasi"));
+  setAccessibleName(QStringLiteral("South Indian chart"));
   AddCells(kSouthCells, Qt::AlignHCenter);
   AddNumbers(kSouthNumbers);
 }
@@ -167,6 +168,7 @@ void SouthChartView::paintEvent(QPaintEvent*) {
 
 NorthChartView::NorthChartView(QWidget* parent) : IndianChartView(parent, 5565, 5505) {
   setObjectName(QStringLiteral("picNorthRasi"));
+  setAccessibleName(QStringLiteral("North Indian chart"));
   AddCells(kNorthCells, Qt::AlignHCenter);
   for (std::size_t s = 0; s < 12; ++s)
     Cell(static_cast<int>(s))->resize(TwipsSize(kNorthCellWidths[s], 195));
@@ -190,6 +192,7 @@ void NorthChartView::paintEvent(QPaintEvent*) {
 
 EastChartView::EastChartView(QWidget* parent) : IndianChartView(parent, 5300, 5300) {
   setObjectName(QStringLiteral("picRashiEast"));
+  setAccessibleName(QStringLiteral("East Indian chart"));
   AddCells(kEastCells, Qt::AlignLeft);
 }
 

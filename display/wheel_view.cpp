@@ -115,6 +115,7 @@ void GlyphImage::paintEvent(QPaintEvent*) {
 WheelView::WheelView(QWidget* parent)
     : QWidget(parent), logo_(QStringLiteral(":/pictures/icons/velmora.svg")) {
   setObjectName(QStringLiteral("picNatal"));
+  setAccessibleName(QStringLiteral("Western natal wheel"));
   setFixedSize(TwipsSize(6750, 6465));
   for (std::size_t i = 0; i < 12; ++i) {
     lblNatalPosition[i] = new QLabel(QString::number(i == 0 ? 12 : static_cast<int>(i)), this);

@@ -83,6 +83,8 @@ BirthForm::BirthForm(Platform& platform, LookupTables& tables, QWidget* parent)
   CreateControls();
   CreateMenus();
   FillLists();
+  SetTabOrder();
+  txtName->setFocus();
 
   // A fixed window of the designed client size, centred on the screen.
   centralWidget()->setFixedSize(TwipsSize(kClientWidth, kClientHeight));
@@ -249,6 +251,18 @@ void BirthForm::CreateControls() {
   page->addLayout(promotionRow);
 
   setCentralWidget(central);
+}
+
+void BirthForm::SetTabOrder() {
+  // The order the user fills the form in: who, when, the zone, where, then the buttons.
+  QWidget* const order[] = {txtName,      cboDate,       cboMonth,      cboYear,    cboHour,
+                            cboMinute,    cboTimeZone,   chkDST,        txtLatDeg,  txtLatMin,
+                            optLat[0],    optLat[1],     txtLonDeg,     txtLonMin,  optLong[0],
+                            optLong[1],   txtCity,       txtState,      txtCountry, Command1,
+                            cmdCalculate, cmdCalculate2, cmdCalculate3, Command2};
+  for (std::size_t i = 1; i < std::size(order); ++i) {
+    setTabOrder(order[i - 1], order[i]);
+  }
 }
 
 void BirthForm::CreateMenus() {

@@ -82,6 +82,7 @@ class BirthForm : public QMainWindow {
   void CreateControls();
   void CreateMenus();
   void FillLists();
+  void SetTabOrder();
   QWidget* FieldFor(FormField field) const;
   void ShowMessage(const QString& text, MessageIcon icon);
 

@@ -32,8 +32,8 @@ class AppFixture {
  public:
   AppFixture() : app(std::make_unique<VelmoraApp>(platform)) {
     app->Start();
-    // Offscreen windows are not activated by a window manager; focus needs an active window.
-    QApplication::setActiveWindow(&form());
+    // Focus and access keys need an active window.
+    Activate(&form());
   }
   ~AppFixture() {
     app.reset();
@@ -72,6 +72,11 @@ class AppFixture {
   }
 
   void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+  static void Activate(QWidget* window) {
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window)) QApplication::setActiveWindow(window);
+  }
 
   ScriptedPlatform platform;
   std::unique_ptr<VelmoraApp> app;
