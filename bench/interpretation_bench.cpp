@@ -24,6 +24,18 @@ void BM_ReadTexts(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadTexts)->Unit(benchmark::kMicrosecond);
 
+// What a new chart window spends on its interpretation panel: the controls and the first
+// paint of the page shown.
+void BM_CreatePanel(benchmark::State& state) {
+  for (auto _ : state) {
+    InterpretationPanel panel;
+    panel.resize(969, 412);
+    panel.show();
+    QCoreApplication::processEvents();
+  }
+}
+BENCHMARK(BM_CreatePanel)->Unit(benchmark::kMillisecond);
+
 // The Delhi chart's keys; the position texts are those the engine gives it.
 ChartRecord DelhiKeys() {
   ChartRecord c;
@@ -52,13 +64,7 @@ void BM_FourFills(benchmark::State& state) {
 }
 BENCHMARK(BM_FourFills)->Unit(benchmark::kMillisecond);
 
-// The South command on the form's Delhi entry, again and again in the same chart window, as
-// opening chart files does; each run repaints what it changed.
-void BM_SouthChartCommand(benchmark::State& state) {
-  test::ScriptedPlatform platform;
-  auto app = std::make_unique<VelmoraApp>(platform);
-  app->Start();
-  BirthForm& f = app->form();
+void FillDelhi(BirthForm& f) {
   f.txtName->setText(QStringLiteral("Asha Rao"));
   f.cboDate->setCurrentIndex(14);
   f.cboMonth->setCurrentIndex(5);
@@ -73,6 +79,15 @@ void BM_SouthChartCommand(benchmark::State& state) {
   f.txtCity->setText(QStringLiteral("New Delhi"));
   f.txtState->setText(QStringLiteral("Delhi"));
   f.txtCountry->setText(QStringLiteral("India"));
+}
+
+// The South command on the form's Delhi entry, again and again in the same chart window, as
+// opening chart files does; each run repaints what it changed.
+void BM_SouthChartCommand(benchmark::State& state) {
+  test::ScriptedPlatform platform;
+  auto app = std::make_unique<VelmoraApp>(platform);
+  app->Start();
+  FillDelhi(app->form());
   for (auto _ : state) {
     app->IndianChart(ChartStyle::South);
     QCoreApplication::processEvents();
@@ -83,6 +98,28 @@ BENCHMARK(BM_SouthChartCommand)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly();
+
+// The first chart from the form: the command creates the main window with its chart window
+// and interpretation panel, and shows them.
+void BM_FirstSouthChart(benchmark::State& state) {
+  test::ScriptedPlatform platform;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto app = std::make_unique<VelmoraApp>(platform);
+    app->Start();
+    FillDelhi(app->form());
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+    app->IndianChart(ChartStyle::South);
+    QCoreApplication::processEvents();
+    state.PauseTiming();
+    app.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    state.ResumeTiming();
+  }
+  if (!platform.Messages.empty()) state.SkipWithError("the form was refused");
+}
+BENCHMARK(BM_FirstSouthChart)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace
 }  // namespace velmora

@@ -11,6 +11,7 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
 void PictureBox::SetPicture(const QString& resource) {
   picture_ = resource;
   renderer_.load(resource);
+  drawn_ = QPixmap();
   update();
 }
 
@@ -24,9 +25,19 @@ QSize PictureBox::sizeHint() const {
 
 void PictureBox::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
+  const QRect target = contentsRect();
+  const qreal ratio = devicePixelRatioF();
+  const QSize pixels = (QSizeF(target.size()) * ratio).toSize();
+  if (drawn_.isNull() || drawn_.size() != pixels) {
+    drawn_ = QPixmap(pixels);
+    drawn_.setDevicePixelRatio(ratio);
+    drawn_.fill(Qt::transparent);
+    QPainter painter(&drawn_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    Paint(painter, QRectF(QPointF(0, 0), QSizeF(target.size())));
+  }
   QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
-  Paint(painter, contentsRect());
+  painter.drawPixmap(target.topLeft(), drawn_);
 }
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QPixmap>
 #include <QString>
 #include <QSvgRenderer>
 
@@ -20,8 +21,8 @@ class PictureBox : public QFrame {
   const QString& Picture() const { return picture_; }
   bool HasPicture() const { return renderer_.isValid(); }
 
-  // The picture scaled into `target`, keeping its proportions; for the screen and for
-  // pictures of the window alike.
+  // The picture scaled into `target`, keeping its proportions, straight from its vectors:
+  // for pictures of the window and for printers.
   void Paint(QPainter& painter, const QRectF& target);
 
   QSize sizeHint() const override;
@@ -32,6 +33,9 @@ class PictureBox : public QFrame {
  private:
   QString picture_;
   QSvgRenderer renderer_;
+  // The picture drawn once for the box's size and the screen's pixel ratio; repaints
+  // (scrolling the window, say) only copy it.
+  QPixmap drawn_;
 };
 
 }  // namespace velmora

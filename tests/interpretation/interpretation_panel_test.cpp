@@ -1,5 +1,6 @@
 // The interpretation panel on its own (captions, tab strips, the four fills, the layout)
 // and inside the chart window after a real Indian chart.
+#include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextFragment>
@@ -373,6 +374,27 @@ class InterpretationPanelTest : public QObject {
     QCOMPARE(p.txtLuckyGemstone->text(), QStringLiteral("Emerald"));
     QCOMPARE(p.picNakshatra->Picture(), QStringLiteral(":/pictures/nakshatra/revati.svg"));
     QVERIFY(p.picNakshatra->HasPicture());
+  }
+
+  void pictureBoxDrawsThePictureItShows() {
+    ShownPanel shown;
+    InterpretationPanel& p = shown.panel;
+    p.SSTab1->setCurrentIndex(1);
+    const QImage design = p.picNakshatra->grab().toImage();
+    p.ShowNakshatraInformation("Revati");
+    const QImage revati = p.picNakshatra->grab().toImage();
+    QVERIFY(revati != design);
+    std::set<QRgb> colours;
+    for (int y = 0; y < revati.height(); y += 4)
+      for (int x = 0; x < revati.width(); x += 4) colours.insert(revati.pixel(x, y));
+    QVERIFY(colours.size() > 20);  // a drawing, not a blank box
+    // Drawn straight from the vectors, the same picture looks the same at printer scale.
+    QImage large(600, 600, QImage::Format_ARGB32);
+    large.fill(Qt::transparent);
+    QPainter painter(&large);
+    p.picNakshatra->Paint(painter, QRectF(0, 0, 600, 600));
+    painter.end();
+    QVERIFY(large.pixel(300, 300) != qRgba(0, 0, 0, 0));
   }
 
   void unknownNakshatraIsNamedButChangesNoField_data() {
