@@ -61,9 +61,10 @@ ChartWindow::ChartWindow(const ChartRecord& sidereal, QWidget* parent) : QWidget
   CreateOtherDetails();
   CreatePositionTable();
 
-  fraInterpretation = new QWidget(this);
-  fraInterpretation->setObjectName(QStringLiteral("fraInterpretation"));
+  fraInterpretation = new InterpretationPanel(this);
   fraInterpretation->setGeometry(TwipsRect(480, kInterpretationTop, 14535, kInterpretationHeight));
+  // The nakshatra fill names the nakshatra in "Other Details" too.
+  connect(fraInterpretation, &InterpretationPanel::NakshatraShown, lblNakshatra, &QLabel::setText);
 
   FillHeader(sidereal);
 }

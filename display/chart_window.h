@@ -11,6 +11,7 @@
 #include "chart_views.h"
 #include "engine/chart.h"
 #include "engine/chart_record.h"
+#include "interpretation/interpretation_panel.h"
 #include "wheel_view.h"
 
 namespace velmora {
@@ -76,7 +77,7 @@ class ChartWindow : public QWidget {
   std::array<QLabel*, 16> Planet{};
 
   // The interpretation area below the chart frame.
-  QWidget* fraInterpretation;
+  InterpretationPanel* fraInterpretation;
 
  private:
   void CreateChartFrame();

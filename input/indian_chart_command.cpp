@@ -33,8 +33,14 @@ bool SouthProcedure(ChartStyle pressed, BirthForm& form, LookupTables& tables,
 
   // The interpretation pages are filled from the keys set here.
   SetInterpretationKeys(sidereal);
+  InterpretationPanel& panel = *window.fraInterpretation;
+  panel.ShowPlanetsInSigns(sidereal);
+  panel.ShowNakshatraInformation(sidereal.NakshatraInfoKey);
+  panel.ShowLagnaInformation(sidereal.LagnaInfoKey);
+  panel.ShowRashiInformation(sidereal.RashiInfoKey);
 
   window.ShowIndianAppearance(ChartStyle::South);
+  panel.MoveHouseDescriptionToStart();
   form.hide();
   main.SetStyleChoiceEnabled(true);
   main.PressStyleButton(pressed);
