@@ -162,6 +162,28 @@ class WesternChartTest : public QObject {
     QCOMPARE(main->lblStyleCaption->text(), QStringLiteral("North Indian Style"));
   }
 
+  void westernChartLeavesTheInterpretationPanelAlone() {
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    f.Click(f.form().cmdCalculate);
+    InterpretationPanel& panel = *f.chart().fraInterpretation;
+    const QString planets = panel.RTBHouseDesc->toHtml();
+    const QString nakshatra = panel.lblNakshatraResult->text();
+    const QString lagna = panel.Lagna.VedicName->text();
+    const QString rashi = panel.Rashi.EnglishName->text();
+    // Back to the form would make a new window: the Western chart runs in this one, as a
+    // chart command run from the main window does.
+    f.form().txtName->setText(QStringLiteral("Lena Brandt"));
+    f.form().cboYear->setCurrentIndex(2000 - 1900);
+    f.form().Command2->click();
+    QVERIFY(f.chart().picNatal->isVisible());
+    QCOMPARE(panel.RTBHouseDesc->toHtml(), planets);
+    QCOMPARE(panel.lblNakshatraResult->text(), nakshatra);
+    QCOMPARE(panel.Lagna.VedicName->text(), lagna);
+    QCOMPARE(panel.Rashi.EnglishName->text(), rashi);
+    QCOMPARE(nakshatra, QStringLiteral("Punarvasu"));
+  }
+
   void invalidEntryShowsOnlyTheMessage() {
     AppFixture f;
     BirthEntry e;
