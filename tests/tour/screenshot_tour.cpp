@@ -1,0 +1,88 @@
+// Takes the README's screenshots: the real windows on a scripted desktop, driven through one
+// birth, each window grabbed as it is shown. Run by scripts/screenshots under Xvfb.
+//   screenshot_tour OUTPUT_FOLDER
+#include <QApplication>
+#include <QDir>
+#include <QMdiArea>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <cstdio>
+
+#include "app_fixture.h"
+
+namespace velmora::test {
+namespace {
+
+QString folder;
+
+void Save(QWidget& widget, const char* name) {
+  QApplication::processEvents();
+  QTest::qWait(150);
+  const QString path = QDir(folder).filePath(QString::fromUtf8(name) + QStringLiteral(".png"));
+  if (!widget.grab().save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+  std::printf("%s\n", qPrintable(path));
+}
+
+}  // namespace
+}  // namespace velmora::test
+
+int main(int argc, char** argv) {
+  using namespace velmora;
+  using namespace velmora::test;
+  QApplication application(argc, argv);
+  folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
+  QDir().mkpath(folder);
+
+  AppFixture f;
+  Save(f.form(), "birth-form");
+  f.Fill(BirthEntry{});
+  Save(f.form(), "birth-form-filled");
+
+  const std::pair<QPushButton*, const char*> indian[] = {
+      {f.form().cmdCalculate, "chart-south-indian"},
+      {f.form().cmdCalculate2, "chart-north-indian"},
+      {f.form().cmdCalculate3, "chart-east-indian"}};
+  for (const auto& [button, name] : indian) {
+    button->click();
+    f.main()->resize(1280, 820);
+    Save(*f.main(), name);
+    f.app->Back();
+  }
+
+  // The interpretation pages of the South chart, each page and its first sub-tab.
+  f.form().cmdCalculate->click();
+  InterpretationPanel& panel = *f.chart().fraInterpretation;
+  const char* pages[] = {"interpretation-planets", "interpretation-nakshatra",
+                         "interpretation-lagna", "interpretation-rashi"};
+  for (int page = 0; page < 4; ++page) {
+    panel.SSTab1->setCurrentIndex(page);
+    Save(panel, pages[page]);
+  }
+  panel.SSTab1->setCurrentIndex(1);
+  panel.TS->setCurrentIndex(1);
+  panel.TS_Click();
+  Save(panel, "interpretation-nakshatra-features");
+  f.app->Back();
+
+  BirthEntry greenwich;
+  greenwich.Name = QStringLiteral("Lena Brandt");
+  greenwich.Day = 1;
+  greenwich.Month = 1;
+  greenwich.Year = 2000;
+  greenwich.Hour = 10;
+  greenwich.Minute = 0;
+  greenwich.ZoneRow = 29;
+  greenwich.LatDeg = QStringLiteral("51");
+  greenwich.LatMin = QStringLiteral("28");
+  greenwich.LonDeg = greenwich.LonMin = QStringLiteral("0");
+  greenwich.City = QStringLiteral("Greenwich");
+  greenwich.State = QStringLiteral("London");
+  greenwich.Country = QStringLiteral("United Kingdom");
+  f.Fill(greenwich);
+  f.form().Command2->click();
+  f.main()->resize(1280, 820);
+  Save(*f.main(), "chart-western");
+  return 0;
+}
