@@ -144,6 +144,12 @@ void WheelView::SetSectorText(int index, const QString& text) {
   label->adjustSize();
 }
 
+void WheelView::SetGlyph(int index, int pictureNumber) {
+  imgSign[static_cast<std::size_t>(index)]->SetPicture(pictureNumber);
+  // The rim number of sector i + 1 has index i + 1, that of sector 12 index 0.
+  lblNatalPosition[static_cast<std::size_t>((index + 1) % 12)]->hide();
+}
+
 void WheelView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   PaintWheel(painter, QSizeF(size()), logo_);

@@ -39,6 +39,9 @@ class WheelView : public QWidget {
   // The bodies of sector i (lblNatal(i)); a text of several lines grows the label downwards.
   void SetSectorText(int index, const QString& text);
   QLabel* Sector(int index) const { return lblNatal[static_cast<std::size_t>(index)]; }
+  // Shows IMGWestern picture `pictureNumber` in sector i + 1. The glyph stands where the
+  // sector's rim number is printed and takes its place.
+  void SetGlyph(int index, int pictureNumber);
 
   std::array<QLabel*, 12> lblNatal{};
   std::array<GlyphImage*, 12> imgSign{};
