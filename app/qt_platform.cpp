@@ -58,6 +58,8 @@ bool QtPlatform::ChoosePrinter(QWidget* parent, QPrinter& printer) {
   // One picture is printed: a page range or a selection would mean nothing.
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  // The chart goes to a printer; a picture file is what "Save As JPG" is for.
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
   return dialog.exec() == QDialog::Accepted;
 }
 

@@ -5,6 +5,10 @@
 #include "about_box.h"
 #include "input/indian_chart_command.h"
 #include "input/western_chart_command.h"
+#include "output/chart_file_commands.h"
+#include "output/chart_picture.h"
+#include "output/chart_print.h"
+#include "output/text_export.h"
 #include "platform.h"
 #include "ui_style.h"
 #include "velmora/version.h"
@@ -41,6 +45,7 @@ MainWindow& VelmoraApp::EnsureMainWindow() {
     connect(mainWindow_, &MainWindow::newRequested, this, &VelmoraApp::New);
     connect(mainWindow_, &MainWindow::exitRequested, this, &VelmoraApp::Exit);
     connect(mainWindow_, &MainWindow::aboutRequested, this, [this] { ShowAbout(mainWindow_); });
+    ConnectOutputCommands(*mainWindow_);
   }
   return *mainWindow_;
 }
@@ -68,6 +73,7 @@ void VelmoraApp::Back() {
 }
 
 void VelmoraApp::New() {
+  paths_.SavedChartPath.clear();
   form_->show();
   CloseMainWindow();
 }
@@ -82,6 +88,21 @@ void VelmoraApp::Exit() {
 
 void VelmoraApp::ShowAbout(QWidget* parent) {
   ShowAboutBox(platform_, parent);
+}
+
+void VelmoraApp::ConnectOutputCommands(MainWindow& main) {
+  connect(&main, &MainWindow::openRequested, this,
+          [this, &main] { OpenChartFile(platform_, *form_, main, paths_); });
+  connect(&main, &MainWindow::saveRequested, this,
+          [this, &main] { SaveChartFile(platform_, *form_, main, paths_); });
+  connect(&main, &MainWindow::saveAsRequested, this,
+          [this, &main] { SaveChartFileAs(platform_, *form_, main, paths_); });
+  connect(&main, &MainWindow::exportRequested, this,
+          [this, &main] { ExportChartAsText(platform_, main, sidereal_, paths_); });
+  connect(&main, &MainWindow::saveJpegRequested, this,
+          [this, &main] { SaveChartPicture(platform_, main, paths_); });
+  connect(&main, &MainWindow::printRequested, this,
+          [this, &main] { PrintChart(platform_, main, paths_); });
 }
 
 }  // namespace velmora

@@ -11,6 +11,7 @@
 #include "engine/chart_record.h"
 #include "engine/zones.h"
 #include "input/birth_form.h"
+#include "output/remembered_paths.h"
 
 namespace velmora {
 
@@ -43,6 +44,9 @@ class VelmoraApp : public QObject, public ChartWindowHost {
   void Exit();
   void ShowAbout(QWidget* parent);
 
+  // The paths the file, export, picture and print commands remember during the run.
+  RememberedPaths& paths() { return paths_; }
+
  signals:
   // Every window is closed and the program should end.
   void finished();
@@ -57,6 +61,9 @@ class VelmoraApp : public QObject, public ChartWindowHost {
   std::unique_ptr<BirthForm> form_;
   QPointer<MainWindow> mainWindow_;
   bool exiting_ = false;
+
+  void ConnectOutputCommands(MainWindow& main);
+  RememberedPaths paths_;
 };
 
 }  // namespace velmora

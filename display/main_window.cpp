@@ -16,6 +16,7 @@
 #include "app/ui_style.h"
 #include "app/web_links.h"
 #include "velmora/version.h"
+#include "view_selectors.h"
 
 namespace velmora {
 namespace {
@@ -81,6 +82,7 @@ MainWindow::MainWindow(Platform& platform, const ChartRecord& sidereal, QWidget*
   chartSubWindow_->move(0, 0);
   chartSubWindow_->resize(chartWindow_->size());
   MDIForm_Resize();
+  ConnectViewSelectors(*this);
 }
 
 void MainWindow::CreateBars() {

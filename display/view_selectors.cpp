@@ -1,0 +1,86 @@
+#include "view_selectors.h"
+
+#include <QAction>
+#include <QMdiSubWindow>
+#include <array>
+
+#include "main_window.h"
+
+namespace velmora {
+namespace {
+
+struct Rgb {
+  int Red, Green, Blue;
+};
+
+// Black, dark blue, dark green, dark cyan, dark red, dark magenta for Aries to Virgo, grey
+// for Libra, then from black again for Scorpio to Pisces.
+constexpr std::array<Rgb, 12> kSignColours = {{{0, 0, 0},
+                                               {0, 0, 128},
+                                               {0, 128, 0},
+                                               {0, 128, 128},
+                                               {128, 0, 0},
+                                               {128, 0, 128},
+                                               {128, 128, 128},
+                                               {0, 0, 0},
+                                               {0, 0, 128},
+                                               {0, 128, 0},
+                                               {0, 128, 128},
+                                               {128, 0, 0}}};
+
+std::array<QAction*, 6> DivisionEntries(const MainWindow& main) {
+  return {main.mnuSub_Hora,    main.mnuSub_Drekkana, main.mnuSub_Sapthamsa,
+          main.mnuSub_Navamsa, main.mnuSub_Dasamsa,  main.mnuSub_Dwadasamsa};
+}
+
+}  // namespace
+
+QColor SignColour(int sign) {
+  const Rgb& c = kSignColours[static_cast<std::size_t>(sign)];
+  return {c.Red, c.Green, c.Blue};
+}
+
+void ColourStyleOn(MainWindow& main) {
+  main.mnuColorOn->setChecked(true);
+  main.mnuColorOff->setChecked(false);
+  ChartWindow& window = main.chartWindow();
+  for (int s = 0; s < 12; ++s) {
+    window.picSouthRasi->SetCellColour(s, SignColour(s));
+    window.picNorthRasi->SetCellColour(s, SignColour(s));
+  }
+}
+
+void ColourStyleOff(MainWindow& main) {
+  main.mnuColorOff->setChecked(true);
+  main.mnuColorOn->setChecked(false);
+  ChartWindow& window = main.chartWindow();
+  for (IndianChartView* drawing : {static_cast<IndianChartView*>(window.picSouthRasi),
+                                   static_cast<IndianChartView*>(window.picNorthRasi)}) {
+    for (int s = 0; s < 12; ++s) drawing->SetCellColour(s, Qt::black);
+  }
+}
+
+void ShowDivisionalChart(MainWindow& main, QAction* division) {
+  // Hidden, not closed: "Chart" brings back the same window with everything in it.
+  main.chartSubWindow()->hide();
+  main.mnuChart->setChecked(false);
+  for (QAction* entry : DivisionEntries(main)) entry->setChecked(entry == division);
+}
+
+void ShowSignChart(MainWindow& main) {
+  main.chartSubWindow()->show();
+  main.mnuChart->setChecked(true);
+  for (QAction* entry : DivisionEntries(main)) entry->setChecked(false);
+}
+
+void ConnectViewSelectors(MainWindow& main) {
+  QObject::connect(main.mnuColorOn, &QAction::triggered, &main, [&main] { ColourStyleOn(main); });
+  QObject::connect(main.mnuColorOff, &QAction::triggered, &main, [&main] { ColourStyleOff(main); });
+  QObject::connect(main.mnuChart, &QAction::triggered, &main, [&main] { ShowSignChart(main); });
+  for (QAction* entry : DivisionEntries(main)) {
+    QObject::connect(entry, &QAction::triggered, &main,
+                     [&main, entry] { ShowDivisionalChart(main, entry); });
+  }
+}
+
+}  // namespace velmora

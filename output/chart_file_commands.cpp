@@ -1,0 +1,213 @@
+#include "chart_file_commands.h"
+
+#include <QFile>
+#include <array>
+#include <variant>
+
+#include "app/platform.h"
+#include "atomic_file.h"
+#include "chart_file_reader.h"
+#include "display/main_window.h"
+#include "engine/chart_file.h"
+#include "input/birth_form.h"
+#include "output_messages.h"
+#include "velmora/version.h"
+
+namespace velmora {
+namespace {
+
+// What each line of the file holds, as the refusal of an unstorable character names it.
+constexpr std::array<const char*, kChartFileLines> kFieldNames = {"Name",
+                                                                  "day of birth",
+                                                                  "month of birth",
+                                                                  "year of birth",
+                                                                  "hour of birth",
+                                                                  "minute of birth",
+                                                                  "Latitude degrees",
+                                                                  "Latitude minutes",
+                                                                  "Latitude direction",
+                                                                  "Longitude degrees",
+                                                                  "Longitude minutes",
+                                                                  "Longitude direction",
+                                                                  "City",
+                                                                  "State",
+                                                                  "Country"};
+
+FileDialogRequest OpenRequest(const QString& initialPath) {
+  FileDialogRequest request;
+  request.Title = QStringLiteral("Select the source file ");
+  request.Filter = QStringLiteral("Orvanta (*.vmx)");
+  request.DefaultSuffix = QStringLiteral("vmx");
+  request.InitialPath = initialPath;
+  request.MustExist = true;
+  return request;
+}
+
+FileDialogRequest SaveAsRequest(const QString& initialPath) {
+  FileDialogRequest request;
+  request.Title = QString::fromUtf8(kApplicationTitle);
+  request.Filter = QStringLiteral("Senvali (*.vmx)");
+  request.DefaultSuffix = QStringLiteral("vmx");
+  request.InitialPath = initialPath;
+  request.ConfirmOverwrite = true;
+  return request;
+}
+
+QString CharacterName(char32_t codePoint) {
+  const QString hex = QString::number(static_cast<uint>(codePoint), 16).toUpper();
+  return QStringLiteral("\"%1\" (U+%2)")
+      .arg(QString::fromUcs4(&codePoint, 1), hex.rightJustified(4, QLatin1Char('0')));
+}
+
+// The file's bytes for what the form shows; none, after telling the user, when a text holds
+// a character the file cannot store: leaving it out would lose it without a word.
+std::optional<QByteArray> ChartFileBytes(Platform& platform, const BirthForm& form,
+                                         MainWindow& main) {
+  const auto file = EncodeChartFile(ChartFileFieldsOf(form.Data()));
+  if (const auto* bad = std::get_if<UnstorableCharacter>(&file)) {
+    const char* field = kFieldNames[static_cast<std::size_t>(bad->Line - 1)];
+    ShowOutputMessage(platform, &main,
+                      QStringLiteral("The chart was not saved: the %1 holds the character %2, "
+                                     "which a chart file cannot store.")
+                          .arg(QString::fromUtf8(field), CharacterName(bad->CodePoint)),
+                      MessageIcon::Information);
+    return std::nullopt;
+  }
+  const auto& bytes = std::get<std::string>(file);
+  return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+bool WriteChartFile(Platform& platform, MainWindow& main, const QString& path,
+                    const QByteArray& bytes) {
+  if (const auto reason = WriteFileAtomically(path, bytes)) {
+    ShowOutputMessage(
+        platform, &main,
+        QStringLiteral("The chart could not be saved to %1: %2.").arg(QuotedPath(path), *reason));
+    return false;
+  }
+  return true;
+}
+
+ChartFileLineLimits LineLimitsOf(const BirthForm& form) {
+  auto limit = [](const QLineEdit* box) { return static_cast<std::size_t>(box->maxLength()); };
+  return {limit(form.txtName),
+          0,
+          0,
+          0,
+          0,
+          0,
+          limit(form.txtLatDeg),
+          limit(form.txtLatMin),
+          0,
+          limit(form.txtLonDeg),
+          limit(form.txtLonMin),
+          0,
+          limit(form.txtCity),
+          limit(form.txtState),
+          limit(form.txtCountry)};
+}
+
+// The start of the file, as much as opening ever needs; `whole` tells whether that is all.
+std::optional<QByteArray> ReadChartFileStart(const QString& path, bool& whole, QString& reason) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    reason = file.errorString();
+    return std::nullopt;
+  }
+  QByteArray bytes = file.read(static_cast<qint64>(kChartFileReadLimit));
+  if (file.error() != QFileDevice::NoError) {
+    reason = file.errorString();
+    return std::nullopt;
+  }
+  whole = file.atEnd();
+  return bytes;
+}
+
+void FillBirthForm(BirthForm& form, const BirthFormData& entry) {
+  form.txtName->setText(QString::fromStdString(entry.Name));
+  form.cboDate->setCurrentIndex(entry.Day - 1);
+  form.cboMonth->setCurrentIndex(entry.Month - 1);
+  form.cboYear->setCurrentIndex(entry.Year - kFirstYear);
+  form.cboHour->setCurrentIndex(entry.Hour);
+  form.cboMinute->setCurrentIndex(entry.Minute);
+  form.txtLatDeg->setText(QString::fromStdString(entry.LatitudeDegrees));
+  form.txtLatMin->setText(QString::fromStdString(entry.LatitudeMinutes));
+  form.optLat[entry.LatitudeOption == 0 ? 0 : 1]->setChecked(true);
+  form.txtLonDeg->setText(QString::fromStdString(entry.LongitudeDegrees));
+  form.txtLonMin->setText(QString::fromStdString(entry.LongitudeMinutes));
+  form.optLong[entry.LongitudeOption == 0 ? 0 : 1]->setChecked(true);
+  form.txtCity->setText(QString::fromStdString(entry.City));
+  form.txtState->setText(QString::fromStdString(entry.State));
+  form.txtCountry->setText(QString::fromStdString(entry.Country));
+}
+
+}  // namespace
+
+void OpenChartFile(Platform& platform, BirthForm& form, MainWindow& main, RememberedPaths& paths) {
+  const auto chosen = platform.ChooseOpenPath(&main, OpenRequest(paths.ChartFilePath));
+  if (!chosen) return;
+  paths.ChartFilePath = *chosen;
+  if (chosen->isEmpty()) return;
+
+  bool whole = false;
+  QString reason;
+  const auto bytes = ReadChartFileStart(*chosen, whole, reason);
+  if (!bytes) {
+    ShowOutputMessage(platform, &main,
+                      QStringLiteral("The chart file %1 could not be read: %2.")
+                          .arg(QuotedPath(*chosen), reason));
+    return;
+  }
+  // The whole file is checked before anything changes, so that a file that cannot fill the
+  // form leaves neither a half-filled form nor a chart of the previous birth's date.
+  const auto entry =
+      ReadChartFile(std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())),
+                    whole, LineLimitsOf(form));
+  if (const auto* why = std::get_if<std::string>(&entry)) {
+    ShowOutputMessage(platform, &main,
+                      QStringLiteral("The chart file %1 cannot be opened: %2.")
+                          .arg(QuotedPath(*chosen), QString::fromStdString(*why)));
+    return;
+  }
+  BlankChartWindow(main.chartWindow());
+  FillBirthForm(form, std::get<BirthFormData>(entry));
+  // The time zone and daylight saving stay as the form shows them: the file has neither.
+  form.cmdCalculate->click();
+}
+
+void SaveChartFile(Platform& platform, const BirthForm& form, MainWindow& main,
+                   RememberedPaths& paths) {
+  if (paths.SavedChartPath.isEmpty()) {
+    SaveChartFileAs(platform, form, main, paths);
+    return;
+  }
+  if (const auto bytes = ChartFileBytes(platform, form, main)) {
+    WriteChartFile(platform, main, paths.ChartFilePath, *bytes);
+  }
+}
+
+void SaveChartFileAs(Platform& platform, const BirthForm& form, MainWindow& main,
+                     RememberedPaths& paths) {
+  // Checked before the dialog: a file that cannot be written is not worth choosing a name.
+  const auto bytes = ChartFileBytes(platform, form, main);
+  if (!bytes) return;
+  const auto chosen = platform.ChooseSavePath(&main, SaveAsRequest(paths.ChartFilePath));
+  if (!chosen || chosen->isEmpty()) return;
+  paths.ChartFilePath = *chosen;
+  if (WriteChartFile(platform, main, *chosen, *bytes)) paths.SavedChartPath = *chosen;
+}
+
+void BlankChartWindow(ChartWindow& window) {
+  for (std::size_t row = 0; row < 10; ++row) window.Planet[row]->clear();
+  for (int sign = 0; sign < 12; ++sign) {
+    for (ChartStyle style : {ChartStyle::South, ChartStyle::North, ChartStyle::East}) {
+      window.Drawing(style)->SetCellText(sign, QString());
+    }
+  }
+  for (QLabel* label : {window.lblAyanamsha, window.lblLagna, window.lblNakshatra, window.lblRashi,
+                        window.lblPada, window.lblLord}) {
+    label->clear();
+  }
+}
+
+}  // namespace velmora

@@ -1,0 +1,29 @@
+// Open, Save and Save As of the main window: the birth form's texts to and from a chart file.
+#pragma once
+
+#include "remembered_paths.h"
+
+namespace velmora {
+
+class BirthForm;
+class ChartWindow;
+class MainWindow;
+class Platform;
+
+// Asks for a file, fills the birth form from it and presses the South Indian chart button,
+// which checks the entries and draws the chart. A file that cannot fill the form is
+// refused with a message; the form and the chart window then stay as they were.
+void OpenChartFile(Platform& platform, BirthForm& form, MainWindow& main, RememberedPaths& paths);
+// Writes the form's texts to the file last saved as; the first time (and after New) it asks
+// for a file as Save As does.
+void SaveChartFile(Platform& platform, const BirthForm& form, MainWindow& main,
+                   RememberedPaths& paths);
+// Asks for a file and writes the form's texts to it.
+void SaveChartFileAs(Platform& platform, const BirthForm& form, MainWindow& main,
+                     RememberedPaths& paths);
+
+// Empties the positions, the three drawings' cells and "Other Details", so that nothing of
+// the previous chart remains while a chart file is opened.
+void BlankChartWindow(ChartWindow& window);
+
+}  // namespace velmora
