@@ -219,15 +219,19 @@ void ChartWindow::ShowIndianAppearance(ChartStyle style) {
   fraChart->raise();
   ShowIndianDrawing(style);
   picNatal->hide();
-  const char* caption = style == ChartStyle::North  ? "North Indian Style"
-                        : style == ChartStyle::East ? "East Indian Style"
-                                                    : "South Indian Style";
-  SetAutoSized(lblStyle, QString::fromUtf8(caption));
+  SetStyleCaption(style);
   Label5->setText(QStringLiteral("Nakshatra"));
   Label1->setText(QStringLiteral("Lagna / Asc"));
   Label17->setText(QStringLiteral("Rashi/Moon Sign"));
   SetIndianPlanetNames(*this);
   for (QLabel* label : {Label2, Label6, lblPada, lblLord, Label4, lblAyanamsha}) label->show();
+}
+
+void ChartWindow::SetStyleCaption(ChartStyle style) {
+  const char* caption = style == ChartStyle::North  ? "North Indian Style"
+                        : style == ChartStyle::East ? "East Indian Style"
+                                                    : "South Indian Style";
+  SetAutoSized(lblStyle, QString::fromUtf8(caption));
 }
 
 void ChartWindow::ShowWesternAppearance() {

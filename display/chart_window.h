@@ -37,6 +37,8 @@ class ChartWindow : public QWidget {
   void ShowIndianAppearance(ChartStyle style);
   // Only the chosen Indian drawing visible (the Western wheel is not touched).
   void ShowIndianDrawing(ChartStyle style);
+  // lblStyle: the name of the Indian drawing shown.
+  void SetStyleCaption(ChartStyle style);
   // The wheel instead of the Indian drawings, and the Western captions beside it.
   void ShowWesternAppearance();
 

@@ -286,6 +286,9 @@ void MainWindow::StyleSwitch(ChartStyle style) {
   lblStyleCaption->adjustSize();
   CentreHorizontally(lblStyleCaption, PixelsToTwips(width()));
   chartWindow_->ShowIndianDrawing(style);
+  // The chart window names its drawing too; left alone it would go on naming the one
+  // before the switch.
+  chartWindow_->SetStyleCaption(style);
 }
 
 void MainWindow::ShowChartWindow() {

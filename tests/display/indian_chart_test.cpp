@@ -118,6 +118,7 @@ class IndianChartTest : public QObject {
     QVERIFY(f.chart().picRashiEast->isVisible());
     QVERIFY(!f.chart().picSouthRasi->isVisible());
     QCOMPARE(main.lblStyleCaption->text(), QStringLiteral("East Indian Style"));
+    QCOMPARE(f.chart().lblStyle->text(), QStringLiteral("East Indian Style"));
     QVERIFY(main.mnuEastStyle->isChecked());
     QVERIFY(!main.mnuSouthStyle->isChecked());
     main.mnuNorthStyle->trigger();

@@ -451,13 +451,13 @@ class OutputCommandsTest : public QObject {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("delhi.txt"));
     ChartShown f;
-    // A Western chart fills only the tropical record.
-    BirthFormData london = f.form().Data();
-    london.Name = "Someone Else";
-    london.Year = 1955;
-    london.LongitudeOption = 1;
-    ReadBirthData(f.app->tropical(), london);
-    RunTropicalEngine(f.app->tropical());
+    // The Western button, pressed for another birth while the chart is shown.
+    f.form().txtName->setText(QStringLiteral("Someone Else"));
+    f.form().cboYear->setCurrentIndex(1955 - 1900);
+    f.form().optLong[1]->setChecked(true);
+    f.form().Command2->click();
+    QVERIFY(f.chart().picNatal->isVisible());
+    QCOMPARE(f.app->tropical().BirthName, std::string("Someone Else"));
     f.platform.SaveAnswers.push_back(path);
     f.main()->mnuExport->trigger();
     QCOMPARE(Contents(path), kDelhiReport);
