@@ -273,20 +273,11 @@ std::variant<BirthFormData, UsageError> FormFromChartFile(const std::string& pat
   std::string reason;
   const auto bytes = ReadWholeFile(path, reason);
   if (!bytes) return UsageError{"cannot read the chart file " + path + ": " + reason};
-  const ChartFileFields fields = DecodeChartFile(*bytes);
-  const auto selection = ListSelectionOf(fields);
-  if (const auto* why = std::get_if<std::string>(&selection)) {
+  auto form = FormDataOf(DecodeChartFile(*bytes));
+  if (const auto* why = std::get_if<std::string>(&form)) {
     return UsageError{"the chart file " + path + " cannot be used: " + *why};
   }
-  const auto& s = std::get<ListSelection>(selection);
-  BirthFormData f;
-  f.Day = s.Day;
-  f.Month = s.Month;
-  f.Year = s.Year;
-  f.Hour = s.Hour;
-  f.Minute = s.Minute;
-  ApplyChartFileTexts(fields, f);
-  return f;
+  return std::get<BirthFormData>(std::move(form));
 }
 
 // The report for a terminal: UTF-8 and plain line feeds (the lone CR lines become empty).

@@ -8,27 +8,13 @@
 #include "engine/chart.h"
 #include "engine/report.h"
 #include "engine/zones.h"
+#include "example_births.h"
 
 namespace velmora {
 namespace {
 
 BirthFormData Delhi() {
-  BirthFormData f;
-  f.Name = "Asha Rao";
-  f.Day = 15;
-  f.Month = 6;
-  f.Year = 1980;
-  f.Hour = 10;
-  f.Minute = 30;
-  f.ZoneRow = 34;
-  f.LatitudeDegrees = "28";
-  f.LatitudeMinutes = "36";
-  f.LongitudeDegrees = "77";
-  f.LongitudeMinutes = "13";
-  f.City = "New Delhi";
-  f.State = "Delhi";
-  f.Country = "India";
-  return f;
+  return test::DelhiBirth();
 }
 
 // What an Indian chart command computes: tables, birth data, engine, display values, cells.

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/velmora_app.h"
+#include "example_births.h"
 #include "interpretation/interpretation_panel.h"
 #include "interpretation/text_table.h"
 #include "scripted_platform.h"
@@ -65,20 +66,8 @@ void BM_FourFills(benchmark::State& state) {
 BENCHMARK(BM_FourFills)->Unit(benchmark::kMillisecond);
 
 void FillDelhi(BirthForm& f) {
-  f.txtName->setText(QStringLiteral("Asha Rao"));
-  f.cboDate->setCurrentIndex(14);
-  f.cboMonth->setCurrentIndex(5);
-  f.cboYear->setCurrentIndex(1980 - kFirstYear);
-  f.cboHour->setCurrentIndex(10);
-  f.cboMinute->setCurrentIndex(30);
-  f.cboTimeZone->setCurrentIndex(34);
-  f.txtLatDeg->setText(QStringLiteral("28"));
-  f.txtLatMin->setText(QStringLiteral("36"));
-  f.txtLonDeg->setText(QStringLiteral("77"));
-  f.txtLonMin->setText(QStringLiteral("13"));
-  f.txtCity->setText(QStringLiteral("New Delhi"));
-  f.txtState->setText(QStringLiteral("Delhi"));
-  f.txtCountry->setText(QStringLiteral("India"));
+  f.ShowEntries(test::DelhiBirth());
+  f.cboTimeZone->setCurrentIndex(test::DelhiBirth().ZoneRow);
 }
 
 // The South command on the form's Delhi entry, again and again in the same chart window, as

@@ -14,6 +14,7 @@
 #include "app/qt_platform.h"
 #include "app/twips.h"
 #include "app/velmora_app.h"
+#include "example_births.h"
 
 namespace {
 
@@ -41,20 +42,8 @@ void WaitForPaint(QWidget& widget) {
 }
 
 void TypeDelhi(velmora::BirthForm& f) {
-  f.txtName->setText(QStringLiteral("Asha Rao"));
-  f.cboDate->setCurrentIndex(14);
-  f.cboMonth->setCurrentIndex(5);
-  f.cboYear->setCurrentIndex(80);
-  f.cboHour->setCurrentIndex(10);
-  f.cboMinute->setCurrentIndex(30);
-  f.cboTimeZone->setCurrentIndex(34);
-  f.txtLatDeg->setText(QStringLiteral("28"));
-  f.txtLatMin->setText(QStringLiteral("36"));
-  f.txtLonDeg->setText(QStringLiteral("77"));
-  f.txtLonMin->setText(QStringLiteral("13"));
-  f.txtCity->setText(QStringLiteral("New Delhi"));
-  f.txtState->setText(QStringLiteral("Delhi"));
-  f.txtCountry->setText(QStringLiteral("India"));
+  f.ShowEntries(velmora::test::DelhiBirth());
+  f.cboTimeZone->setCurrentIndex(velmora::test::DelhiBirth().ZoneRow);
 }
 
 }  // namespace

@@ -164,4 +164,18 @@ void ApplyChartFileTexts(const ChartFileFields& fields, BirthFormData& f) {
   f.Country = fields[kCountry];
 }
 
+std::variant<BirthFormData, std::string> FormDataOf(const ChartFileFields& fields) {
+  const auto selection = ListSelectionOf(fields);
+  if (const auto* why = std::get_if<std::string>(&selection)) return *why;
+  const auto& lists = std::get<ListSelection>(selection);
+  BirthFormData form;
+  form.Day = lists.Day;
+  form.Month = lists.Month;
+  form.Year = lists.Year;
+  form.Hour = lists.Hour;
+  form.Minute = lists.Minute;
+  ApplyChartFileTexts(fields, form);
+  return form;
+}
+
 }  // namespace velmora

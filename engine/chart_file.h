@@ -52,4 +52,8 @@ std::variant<ListSelection, std::string> ListSelectionOf(const ChartFileFields& 
 // zone and daylight saving are left to the caller.
 void ApplyChartFileTexts(const ChartFileFields& fields, BirthFormData& form);
 
+// The entry a file's texts put on the form (time zone and daylight saving at their
+// defaults: the file does not hold them), or why they cannot go there, naming the line.
+std::variant<BirthFormData, std::string> FormDataOf(const ChartFileFields& fields);
+
 }  // namespace velmora

@@ -347,6 +347,24 @@ BirthFormData BirthForm::Data() const {
   return f;
 }
 
+void BirthForm::ShowEntries(const BirthFormData& entry) {
+  txtName->setText(QString::fromStdString(entry.Name));
+  cboDate->setCurrentIndex(entry.Day - 1);
+  cboMonth->setCurrentIndex(entry.Month - 1);
+  cboYear->setCurrentIndex(entry.Year - kFirstYear);
+  cboHour->setCurrentIndex(entry.Hour);
+  cboMinute->setCurrentIndex(entry.Minute);
+  txtLatDeg->setText(QString::fromStdString(entry.LatitudeDegrees));
+  txtLatMin->setText(QString::fromStdString(entry.LatitudeMinutes));
+  optLat[entry.LatitudeOption == 0 ? 0 : 1]->setChecked(true);
+  txtLonDeg->setText(QString::fromStdString(entry.LongitudeDegrees));
+  txtLonMin->setText(QString::fromStdString(entry.LongitudeMinutes));
+  optLong[entry.LongitudeOption == 0 ? 0 : 1]->setChecked(true);
+  txtCity->setText(QString::fromStdString(entry.City));
+  txtState->setText(QString::fromStdString(entry.State));
+  txtCountry->setText(QString::fromStdString(entry.Country));
+}
+
 QWidget* BirthForm::FieldFor(FormField field) const {
   switch (field) {
     case FormField::Name:

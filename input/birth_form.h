@@ -34,6 +34,9 @@ class BirthForm : public QMainWindow {
   bool ValidateInput();
   // The entries as they stand.
   BirthFormData Data() const;
+  // Puts an entry on the form: texts, list entries and directions. The time zone and daylight
+  // saving stay as they are (a chart file does not hold them).
+  void ShowEntries(const BirthFormData& entry);
   // The coordinate lookup on the product web site.
   void Command1_Click();
 

@@ -123,24 +123,6 @@ std::optional<QByteArray> ReadChartFileStart(const QString& path, bool& whole, Q
   return bytes;
 }
 
-void FillBirthForm(BirthForm& form, const BirthFormData& entry) {
-  form.txtName->setText(QString::fromStdString(entry.Name));
-  form.cboDate->setCurrentIndex(entry.Day - 1);
-  form.cboMonth->setCurrentIndex(entry.Month - 1);
-  form.cboYear->setCurrentIndex(entry.Year - kFirstYear);
-  form.cboHour->setCurrentIndex(entry.Hour);
-  form.cboMinute->setCurrentIndex(entry.Minute);
-  form.txtLatDeg->setText(QString::fromStdString(entry.LatitudeDegrees));
-  form.txtLatMin->setText(QString::fromStdString(entry.LatitudeMinutes));
-  form.optLat[entry.LatitudeOption == 0 ? 0 : 1]->setChecked(true);
-  form.txtLonDeg->setText(QString::fromStdString(entry.LongitudeDegrees));
-  form.txtLonMin->setText(QString::fromStdString(entry.LongitudeMinutes));
-  form.optLong[entry.LongitudeOption == 0 ? 0 : 1]->setChecked(true);
-  form.txtCity->setText(QString::fromStdString(entry.City));
-  form.txtState->setText(QString::fromStdString(entry.State));
-  form.txtCountry->setText(QString::fromStdString(entry.Country));
-}
-
 }  // namespace
 
 void OpenChartFile(Platform& platform, BirthForm& form, MainWindow& main, RememberedPaths& paths) {
@@ -170,7 +152,7 @@ void OpenChartFile(Platform& platform, BirthForm& form, MainWindow& main, Rememb
     return;
   }
   BlankChartWindow(main.chartWindow());
-  FillBirthForm(form, std::get<BirthFormData>(entry));
+  form.ShowEntries(std::get<BirthFormData>(entry));
   // The time zone and daylight saving stay as the form shows them: the file has neither.
   form.cmdCalculate->click();
 }

@@ -42,18 +42,7 @@ std::variant<BirthFormData, std::string> ReadChartFile(std::string_view bytes, b
              " characters where the form's box takes at most " + std::to_string(limits[line]);
     }
   }
-  const auto selection = ListSelectionOf(fields);
-  if (const auto* why = std::get_if<std::string>(&selection)) return *why;
-  const auto& lists = std::get<ListSelection>(selection);
-
-  BirthFormData form;
-  form.Day = lists.Day;
-  form.Month = lists.Month;
-  form.Year = lists.Year;
-  form.Hour = lists.Hour;
-  form.Minute = lists.Minute;
-  ApplyChartFileTexts(fields, form);
-  return form;
+  return FormDataOf(fields);
 }
 
 }  // namespace velmora

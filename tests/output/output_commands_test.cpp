@@ -20,53 +20,14 @@
 namespace velmora::test {
 namespace {
 
-// The Delhi entry of BirthEntry as the chart file stores it: each line reversed and every
-// byte raised by 85 (worked out by hand, not by the program).
-const QByteArray kDelhiFile =
-    "\xC4\xB6\xA7\x75\xB6\xBD\xC8\x96\r\n"      // Asha Rao
-    "\x8A\x86\r\n"                              // 15
-    "\xBA\xC3\xCA\x9F\r\n"                      // June
-    "\x85\x8D\x8E\x86\r\n"                      // 1980
-    "\x85\x86\r\n"                              // 10
-    "\x85\x88\r\n"                              // 30
-    "\x8D\x87\r\n"                              // 28
-    "\x8B\x88\r\n"                              // 36
-    "\xBD\xC9\xC7\xC4\xA3\r\n"                  // North
-    "\x8C\x8C\r\n"                              // 77
-    "\x88\x86\r\n"                              // 13
-    "\xC9\xC8\xB6\x9A\r\n"                      // East
-    "\xBE\xBD\xC1\xBA\x99\x75\xCC\xBA\xA3\r\n"  // New Delhi
-    "\xBE\xBD\xC1\xBA\x99\r\n"                  // Delhi
-    "\xB6\xBE\xB9\xC3\x9E\r\n";                 // India
+QByteArray Contents(const QString& path);
 
-// The report of the Delhi chart; its figures are those the chart window shows.
+// The Delhi entry of BirthEntry as the chart file stores it (each line reversed and every
+// byte raised by 85, written by a separate script, see tests/data/README.md), and the
+// report of its chart, the same bytes the command-line tool's export is checked against.
+const QByteArray kDelhiFile = Contents(QStringLiteral(VELMORA_TEST_DATA "/cli/delhi.vmx"));
 const QByteArray kDelhiReport =
-    "Name: Asha Rao\r\n"
-    "Date of Birth: June 15, 1980\r\n"
-    "Time of Birth: 10 Hour 30 Minute\r\n"
-    "Latitude: 28 Degree 36 Minute \r\n"
-    "Longitude: 77 Degree 13 Minute \r\n"
-    "City: New Delhi\r\n"
-    "State: Delhi\r\n"
-    "Country: India\r\n"
-    "\r\r\n"
-    "Planetary Position\r\n"
-    "Sun 00 Gem 56\r\n"
-    "Moon 00 Can 13\r\n"
-    "Mercury 25 Gem 23\r\n"
-    "Venus 01 Gem 06\r\n"
-    "Mars 23 Leo 19\r\n"
-    "Jupiter 10 Leo 25\r\n"
-    "Saturn 27 Leo 23\r\n"
-    "Rahu 28 Can 35\r\n"
-    "Ketu 28 Cap 35\r\n"
-    "\r\r\n"
-    "Ayanamsa: 23\xB0 34' 54\"\r\n"
-    "Lagna / Asc: Simha\r\n"
-    "Nakshatra: Punarvasu\r\n"
-    "Rashi / Moon Sign: Kataka\r\n"
-    "Pada: 4\r\n"
-    "Lord: Jupiter\r\n";
+    Contents(QStringLiteral(VELMORA_TEST_DATA "/cli/delhi_export.file"));
 
 QByteArray Contents(const QString& path) {
   QFile file(path);
