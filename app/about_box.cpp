@@ -7,24 +7,13 @@
 #include <QVBoxLayout>
 
 #include "interpretation/text_table.h"
+#include "link_label.h"
 #include "platform.h"
 #include "ui_style.h"
 #include "velmora/version.h"
 #include "web_links.h"
 
 namespace velmora {
-namespace {
-
-QLabel* LinkLabel(const QString& text, QWidget* parent) {
-  auto* label =
-      new QLabel(QStringLiteral("<a href=\"#\">%1</a>").arg(text.toHtmlEscaped()), parent);
-  label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-  label->setCursor(Qt::PointingHandCursor);
-  return label;
-}
-
-}  // namespace
-
 AboutBox::AboutBox(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
   setWindowTitle(QString::fromUtf8(kApplicationCaption));
   setFont(VerdanaFont(8.25));
@@ -41,14 +30,14 @@ AboutBox::AboutBox(Platform& platform, QWidget* parent) : QDialog(parent), platf
   Label1 = new QLabel(about.Text("About", "description"), this);
   Label1->setWordWrap(true);
 
-  lblHomePage = LinkLabel(ProductPage(QStringLiteral("home-page")).host(), this);
-  connect(lblHomePage, &QLabel::linkActivated, this,
+  lblHomePage = new LinkLabel(ProductPage(QStringLiteral("home-page")).host(), this);
+  connect(lblHomePage, &LinkLabel::activated, this,
           [this] { platform_.OpenWebAddress(ProductPage(QStringLiteral("home-page"))); });
 
   Label3 = new QLabel(about.Text("About", "cobranding"), this);
   Label3->setWordWrap(true);
-  lblCoBrand = LinkLabel(QStringLiteral("Click here for more details."), this);
-  connect(lblCoBrand, &QLabel::linkActivated, this,
+  lblCoBrand = new LinkLabel(QStringLiteral("Click here for more details."), this);
+  connect(lblCoBrand, &LinkLabel::activated, this,
           [this] { platform_.OpenWebAddress(ProductPage(QStringLiteral("fully-branded"))); });
 
   cmdOK = new QPushButton(QStringLiteral("OK"), this);

@@ -8,6 +8,8 @@ class QPushButton;
 
 namespace velmora {
 
+class LinkLabel;
+
 class Platform;
 
 class AboutBox : public QDialog {
@@ -19,9 +21,9 @@ class AboutBox : public QDialog {
   QLabel* picIcon;
   QLabel* Label2;
   QLabel* Label1;
-  QLabel* lblHomePage;
+  LinkLabel* lblHomePage;
   QLabel* Label3;
-  QLabel* lblCoBrand;
+  LinkLabel* lblCoBrand;
   QPushButton* cmdOK;
 
  private:

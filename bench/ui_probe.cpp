@@ -1,11 +1,13 @@
 // One measured run of the desktop program, started by ui_bench:
 //   ui_probe empty               an empty window of the birth form's size
+//   ui_probe label               the same window showing one line of text
 //   ui_probe form                the program up to its birth form on screen
 //   ui_probe scenario COUNT      the form, then COUNT South charts of the Delhi birth
 // It prints "shown <monotonic ns>" when the first window has painted, and for the scenario
 // one "chart <ns>" line per chart command, from the click to the chart window painted.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMainWindow>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -53,9 +55,9 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
 
-  if (mode == QLatin1String("empty")) {
+  if (mode == QLatin1String("empty") || mode == QLatin1String("label")) {
     QMainWindow window;
-    window.setCentralWidget(new QWidget);
+    window.setCentralWidget(mode == QLatin1String("label") ? new QLabel(QStringLiteral("Name")) : new QWidget);
     window.centralWidget()->setFixedSize(velmora::TwipsSize(8565, 5790));
     window.show();
     WaitForPaint(window);

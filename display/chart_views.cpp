@@ -134,7 +134,8 @@ void IndianChartView::SetCellColour(int sign, const QColor& colour) {
   cell->setPalette(palette);
 }
 
-SouthChartView::SouthChartView(QWidget* parent) : IndianChartView(parent, 5340, 5355) {
+SouthChartView::SouthChartView(QWidget* parent)
+    : IndianChartView(parent, 5340, 5355), logo_(QStringLiteral(":/pictures/icons/velmora.svg")) {
   setObjectName(QStringLiteral("picSouthRasi"));
   setAccessibleName(QStringLiteral("South Indian chart"));
   AddCells(kSouthCells, Qt::AlignHCenter);
@@ -148,9 +149,8 @@ void SouthChartView::paintEvent(QPaintEvent*) {
   const double size = 4 * cell;
 
   // The merged centre carries the program's mark, faintly.
-  QSvgRenderer logo(QStringLiteral(":/pictures/icons/velmora.svg"));
   painter.setOpacity(0.22);
-  logo.render(&painter, QRectF(cell + cell * 0.35, cell + cell * 0.35, cell * 1.3, cell * 1.3));
+  logo_.render(&painter, QRectF(cell + cell * 0.35, cell + cell * 0.35, cell * 1.3, cell * 1.3));
   painter.setOpacity(1.0);
 
   painter.setPen(QPen(kChartInk, 1.5));

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QSvgRenderer>
 #include <QWidget>
 #include <array>
 
@@ -41,6 +42,9 @@ class SouthChartView final : public IndianChartView {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QSvgRenderer logo_;  // read once, drawn at every paint
 };
 
 // A square with both diagonals and the inner diamond; Aries in the top diamond, then

@@ -11,6 +11,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "app/link_label.h"
 #include "app/platform.h"
 #include "app/twips.h"
 #include "app/ui_style.h"
@@ -50,12 +51,9 @@ QLabel* BannerLabel(QWidget* bar, const QString& text, const QFont& font, int to
   return label;
 }
 
-QLabel* LinkLabel(QWidget* parent, const QString& text) {
-  auto* label =
-      new QLabel(QStringLiteral("<a href=\"#\" style=\"color:#6B1A1A;\">%1</a>").arg(text), parent);
+LinkLabel* BarLink(QWidget* parent, const QString& text) {
+  auto* label = new LinkLabel(text, parent);
   label->setFont(VerdanaFont(8.25, true));
-  label->setAttribute(Qt::WA_TranslucentBackground);
-  label->setCursor(Qt::PointingHandCursor);
   label->adjustSize();
   return label;
 }
@@ -100,11 +98,11 @@ void MainWindow::CreateBars() {
       BannerLabel(picTop, QStringLiteral("Indian Style"), VerdanaFont(14.25, true), 0);
   lblStyleCaption->move(Twips(360), lblHeading->geometry().bottom() + 1);
   lblTopLink =
-      LinkLabel(picTop, QStringLiteral("Your chart explained in plain words - visit our site"));
+      BarLink(picTop, QStringLiteral("Your chart explained in plain words - visit our site"));
   lblTopLink->setFont(VerdanaFont(7, true));
   lblTopLink->adjustSize();
   lblTopLink->move(0, lblStyleCaption->geometry().bottom() + 1);
-  connect(lblTopLink, &QLabel::linkActivated, this,
+  connect(lblTopLink, &LinkLabel::activated, this,
           [this] { platform_.OpenWebAddress(ProductPage(QStringLiteral("home-page"))); });
   layout->addWidget(picTop);
 
@@ -150,13 +148,13 @@ void MainWindow::CreateBars() {
   connect(cmdSaveAsJPG, &QPushButton::clicked, this, &MainWindow::saveJpegRequested);
   connect(cmdBack, &QPushButton::clicked, this, &MainWindow::backRequested);
   connect(cmdExit, &QPushButton::clicked, this, &MainWindow::exitRequested);
-  lblBottomLink = LinkLabel(Picture1, QStringLiteral("Online help"));
+  lblBottomLink = BarLink(Picture1, QStringLiteral("Online help"));
   lblBottomLink->move(Twips(300), Twips(220));
-  connect(lblBottomLink, &QLabel::linkActivated, this,
+  connect(lblBottomLink, &LinkLabel::activated, this,
           [this] { platform_.OpenWebAddress(ProductPage(QStringLiteral("online-help"))); });
-  lblBottomLink2 = LinkLabel(Picture1, QStringLiteral("Support Velmora"));
+  lblBottomLink2 = BarLink(Picture1, QStringLiteral("Support Velmora"));
   lblBottomLink2->move(lblBottomLink->geometry().right() + Twips(360), Twips(220));
-  connect(lblBottomLink2, &QLabel::linkActivated, this,
+  connect(lblBottomLink2, &LinkLabel::activated, this,
           [this] { platform_.OpenWebAddress(ProductPage(QStringLiteral("donate"))); });
   layout->addWidget(Picture1);
 
@@ -345,8 +343,14 @@ void MainWindow::TB_ButtonClick(const QString& key) {
   }
 }
 
+const QPixmap& MainWindow::chartCapture() {
+  if (chartCaptureDue_) RefreshChartCapture();
+  return chartCapture_;
+}
+
 void MainWindow::RefreshChartCapture() {
   chartCapture_ = chartWindow_->grab();
+  chartCaptureDue_ = false;
 }
 
 void MainWindow::CloseForReturn() {
@@ -366,7 +370,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) RefreshChartCapture();
+  if (event->type() == QEvent::WindowActivate) chartCaptureDue_ = true;
   return QMainWindow::event(event);
 }
 

@@ -18,6 +18,8 @@ class QToolBar;
 
 namespace velmora {
 
+class LinkLabel;
+
 class Platform;
 
 class MainWindow : public QMainWindow {
@@ -28,8 +30,10 @@ class MainWindow : public QMainWindow {
 
   ChartWindow& chartWindow() const { return *chartWindow_; }
   QMdiSubWindow* chartSubWindow() const { return chartSubWindow_; }
-  // The chart window as it was last shown, taken each time this window is activated.
-  const QPixmap& chartCapture() const { return chartCapture_; }
+  // The chart window as it is shown. Each activation makes the capture due; it is taken when
+  // a command first asks for it, so that showing the window does not wait for a picture of
+  // it that may never be used.
+  const QPixmap& chartCapture();
   void RefreshChartCapture();
 
   // Shows drawing X and marks it in the menus and the banner.
@@ -52,7 +56,7 @@ class MainWindow : public QMainWindow {
   QWidget* picTop;
   QLabel* lblStyleCaption;
   QLabel* lblHeading;
-  QLabel* lblTopLink;
+  LinkLabel* lblTopLink;
   QToolBar* TB;
   QWidget* Picture2;
   QPushButton* cmdNorth;
@@ -63,8 +67,8 @@ class MainWindow : public QMainWindow {
   QPushButton* cmdSaveAsJPG;
   QPushButton* cmdBack;
   QPushButton* cmdExit;
-  QLabel* lblBottomLink;
-  QLabel* lblBottomLink2;
+  LinkLabel* lblBottomLink;
+  LinkLabel* lblBottomLink2;
 
   QMenu* mnuFile;
   QAction* mnuNew;
@@ -127,6 +131,7 @@ class MainWindow : public QMainWindow {
   ChartWindow* chartWindow_;
   QMdiSubWindow* chartSubWindow_;
   QPixmap chartCapture_;
+  bool chartCaptureDue_ = true;
   bool closingForReturn_ = false;
 };
 

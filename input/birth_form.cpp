@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "app/link_label.h"
 #include "app/platform.h"
 #include "app/twips.h"
 #include "app/ui_style.h"
@@ -65,14 +66,6 @@ QLabel* Caption(QWidget* parent, const char* text) {
   return new QLabel(QString::fromUtf8(text), parent);
 }
 
-QLabel* Link(QWidget* parent, const QString& text) {
-  auto* label =
-      new QLabel(QStringLiteral("<a href=\"#\" style=\"color:#6B1A1A;\">%1</a>").arg(text), parent);
-  label->setCursor(Qt::PointingHandCursor);
-  label->setAlignment(Qt::AlignCenter);
-  return label;
-}
-
 }  // namespace
 
 BirthForm::BirthForm(Platform& platform, LookupTables& tables, QWidget* parent)
@@ -101,9 +94,11 @@ void BirthForm::CreateControls() {
   page->setContentsMargins(0, 0, 0, 0);
   page->setSpacing(6);
 
-  lblBanner = Link(central,
-                   QStringLiteral("Your birth chart in three Indian styles and the Western wheel - "
-                                  "learn more about Velmora"));
+  lblBanner = new LinkLabel(
+      QStringLiteral("Your birth chart in three Indian styles and the Western wheel - "
+                     "learn more about Velmora"),
+      central);
+  lblBanner->setAlignment(Qt::AlignCenter);
   lblBanner->setObjectName(QStringLiteral("lblBanner"));
   lblBanner->setAutoFillBackground(true);
   QPalette banner = lblBanner->palette();
@@ -111,14 +106,14 @@ void BirthForm::CreateControls() {
   lblBanner->setPalette(banner);
   lblBanner->setFont(VerdanaFont(8.25, true));
   lblBanner->setFixedHeight(24);
-  connect(lblBanner, &QLabel::linkActivated, this,
+  connect(lblBanner, &LinkLabel::activated, this,
           [this] { platform_.OpenWebAddress(ProductPage(QStringLiteral("home-page"))); });
   page->addWidget(lblBanner);
 
   auto* fields = new QGridLayout;
   fields->setContentsMargins(12, 2, 12, 0);
   fields->setHorizontalSpacing(6);
-  fields->setVerticalSpacing(5);
+  fields->setVerticalSpacing(9);
 
   txtName = TextBox(central, "txtName");
   fields->addWidget(Caption(central, "Name"), 0, 0);
@@ -207,6 +202,7 @@ void BirthForm::CreateControls() {
   fields->addWidget(Command1, 6, 3, 1, 2);
   connect(Command1, &QPushButton::clicked, this, &BirthForm::Command1_Click);
   page->addLayout(fields);
+  page->addSpacing(6);
 
   auto* buttons = new QGridLayout;
   buttons->setContentsMargins(12, 4, 12, 0);
@@ -215,7 +211,7 @@ void BirthForm::CreateControls() {
     auto* button = new QPushButton(QString::fromUtf8(caption), central);
     button->setObjectName(QString::fromUtf8(name));
     button->setFont(VerdanaFont(8.25, true));
-    button->setMinimumHeight(28);
+    button->setMinimumHeight(32);
     buttons->addWidget(button, row, column);
     return button;
   };
@@ -238,12 +234,14 @@ void BirthForm::CreateControls() {
   promotion->setFrameStyle(QFrame::Box | QFrame::Sunken);
   auto* promotionLayout = new QVBoxLayout(promotion);
   promotionLayout->setContentsMargins(6, 4, 6, 4);
-  lblPromotion = Link(
-      promotion, QStringLiteral("Astrologers: print Velmora charts for your clients under your "
-                                "own name and colours"));
+  lblPromotion =
+      new LinkLabel(QStringLiteral("Astrologers: print Velmora charts for your clients under your "
+                                   "own name and colours"),
+                    promotion);
+  lblPromotion->setAlignment(Qt::AlignCenter);
   lblPromotion->setObjectName(QStringLiteral("lblPromotion"));
   promotionLayout->addWidget(lblPromotion);
-  connect(lblPromotion, &QLabel::linkActivated, this,
+  connect(lblPromotion, &LinkLabel::activated, this,
           [this] { platform_.OpenWebAddress(ProductPage(QStringLiteral("fully-branded"))); });
   auto* promotionRow = new QHBoxLayout;
   promotionRow->setContentsMargins(12, 0, 12, 8);

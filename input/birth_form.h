@@ -20,6 +20,8 @@ class QMenu;
 
 namespace velmora {
 
+class LinkLabel;
+
 class Platform;
 
 class BirthForm : public QMainWindow {
@@ -62,8 +64,8 @@ class BirthForm : public QMainWindow {
   QPushButton* cmdCalculate3;
   QPushButton* Command2;
   QPushButton* Command1;
-  QLabel* lblBanner;
-  QLabel* lblPromotion;
+  LinkLabel* lblBanner;
+  LinkLabel* lblPromotion;
 
   QMenu* mnuFile;
   QAction* mnuKundali;

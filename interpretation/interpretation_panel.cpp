@@ -1,6 +1,7 @@
 #include "interpretation_panel.h"
 
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -395,7 +396,6 @@ QString Text(std::string_view s) {
 QLabel* CaptionLabel(QWidget* parent, const Label& text, QRect geometry) {
   auto* label = new QLabel(QString::fromUtf8(text.Caption), parent);
   label->setToolTip(QString::fromUtf8(text.Tooltip));
-  label->setFont(VerdanaFont(8.25));
   label->setGeometry(geometry);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   return label;
@@ -404,7 +404,6 @@ QLabel* CaptionLabel(QWidget* parent, const Label& text, QRect geometry) {
 QLineEdit* ShortBox(QWidget* parent, const char* name, QRect geometry) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(QString::fromUtf8(name));
-  box->setFont(VerdanaFont(8.25));
   box->setGeometry(geometry);
   box->setReadOnly(true);
   return box;
@@ -413,7 +412,6 @@ QLineEdit* ShortBox(QWidget* parent, const char* name, QRect geometry) {
 QPlainTextEdit* ParagraphBox(QWidget* parent, const char* name, QRect geometry) {
   auto* box = new QPlainTextEdit(parent);
   box->setObjectName(QString::fromUtf8(name));
-  box->setFont(VerdanaFont(8.25));
   box->setGeometry(geometry);
   box->setReadOnly(true);
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -441,7 +439,6 @@ template <std::size_t N>
 QTabBar* SubTabStrip(QWidget* page, const char* name, const char* const (&captions)[N]) {
   auto* strip = new QTabBar(page);
   strip->setObjectName(QString::fromUtf8(name));
-  strip->setFont(VerdanaFont(8.25));
   strip->setExpanding(false);
   strip->setDrawBase(false);
   for (const char* caption : captions) strip->addTab(QString::fromUtf8(caption));
@@ -497,16 +494,20 @@ void SetShort(QLineEdit* box, std::string_view text) {
 }
 
 void SetParagraph(QPlainTextEdit* box, const QString& text) {
-  box->setPlainText(text);
+  // Straight into the document: the box lays the text out when it is first shown, instead of
+  // at once to find a cursor that starts at the top anyway.
+  box->document()->setPlainText(text);
 }
 
 }  // namespace
 
 InterpretationPanel::InterpretationPanel(QWidget* parent) : QWidget(parent) {
+  // Set once here, every field takes it from the panel.
+  setFont(VerdanaFont(8.25));
   setObjectName(QStringLiteral("fraInterpretation"));
   SSTab1 = new QTabWidget(this);
   SSTab1->setObjectName(QStringLiteral("SSTab1"));
-  SSTab1->setFont(VerdanaFont(8.25, true));
+  SSTab1->tabBar()->setFont(VerdanaFont(8.25, true));  // the page captions; the pages stay regular
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(SSTab1);
@@ -527,7 +528,6 @@ void InterpretationPanel::CreatePlanetsPage() {
 
   RTBHouseDesc = new QTextEdit(PlanetsPage);
   RTBHouseDesc->setObjectName(QStringLiteral("RTBHouseDesc"));
-  RTBHouseDesc->setFont(VerdanaFont(8.25));
   RTBHouseDesc->setReadOnly(true);
   RTBHouseDesc->setUndoRedoEnabled(false);
   RTBHouseDesc->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
