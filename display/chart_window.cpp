@@ -1,5 +1,7 @@
 #include "chart_window.h"
 
+#include <QApplication>
+
 #include "app/twips.h"
 #include "app/ui_style.h"
 #include "engine/report.h"
@@ -54,6 +56,11 @@ ChartWindow::ChartWindow(const ChartRecord& sidereal, QWidget* parent) : QWidget
   setObjectName(QStringLiteral("frmDisplay"));
   setFont(VerdanaFont(8.25));
   setFixedSize(TwipsSize(kWindowWidth, kWindowHeight));
+  // The system's window colour, whatever the work area around it is painted in.
+  QPalette own = palette();
+  own.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+  setPalette(own);
+  setBackgroundRole(QPalette::Window);
   setAutoFillBackground(true);
 
   CreateChartFrame();

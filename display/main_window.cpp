@@ -3,11 +3,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QIcon>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
+#include <QScrollArea>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -74,11 +74,17 @@ MainWindow::MainWindow(Platform& platform, const ChartRecord& sidereal, QWidget*
   CreateBars();
   CreateMenus();
 
-  chartWindow_ = new ChartWindow(sidereal);
-  chartSubWindow_ = mdiArea->addSubWindow(chartWindow_, Qt::SubWindow | Qt::FramelessWindowHint);
-  chartSubWindow_->setObjectName(QStringLiteral("frmDisplaySubWindow"));
-  chartSubWindow_->move(0, 0);
-  chartSubWindow_->resize(chartWindow_->size());
+  // A borderless child at the top left of the work area: it cannot be moved or closed.
+  auto* page = new QWidget;
+  page->setObjectName(QStringLiteral("workAreaPage"));
+  chartWindow_ = new ChartWindow(sidereal, page);
+  chartWindow_->move(0, 0);
+  page->resize(chartWindow_->size());
+  workArea->setWidget(page);
+  // A scroll area gives its page the colours of a text box; the chart window keeps those of
+  // a window, which its labels' text colours are set against.
+  page->setBackgroundRole(QPalette::Window);
+  page->setAutoFillBackground(false);
   MDIForm_Resize();
   ConnectViewSelectors(*this);
 }
@@ -134,11 +140,17 @@ void MainWindow::CreateBars() {
   connect(cmdEast, &QPushButton::clicked, this, [this] { StyleSwitch(ChartStyle::East); });
   layout->addWidget(Picture2);
 
-  mdiArea = new QMdiArea(central);
-  mdiArea->setBackground(Qt::white);
-  mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  layout->addWidget(mdiArea, 1);
+  workArea = new QScrollArea(central);
+  workArea->setObjectName(QStringLiteral("workArea"));
+  workArea->setFrameShape(QFrame::NoFrame);
+  QPalette white = workArea->viewport()->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  white.setColor(QPalette::Base, Qt::white);
+  workArea->viewport()->setPalette(white);
+  workArea->viewport()->setAutoFillBackground(true);
+  workArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  workArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  layout->addWidget(workArea, 1);
 
   Picture1 = ColourBar(central, 700);
   Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -295,7 +307,7 @@ void MainWindow::ShowChartWindow() {
     if (const QScreen* screen = this->screen()) setGeometry(screen->availableGeometry());
     showMaximized();
   }
-  chartSubWindow_->show();
+  chartWindow_->show();
 }
 
 void MainWindow::PressStyleButton(ChartStyle style) {

@@ -11,8 +11,7 @@
 #include "chart_window.h"
 
 class QAction;
-class QMdiArea;
-class QMdiSubWindow;
+class QScrollArea;
 class QMenu;
 class QToolBar;
 
@@ -29,7 +28,8 @@ class MainWindow : public QMainWindow {
   MainWindow(Platform& platform, const ChartRecord& sidereal, QWidget* parent = nullptr);
 
   ChartWindow& chartWindow() const { return *chartWindow_; }
-  QMdiSubWindow* chartSubWindow() const { return chartSubWindow_; }
+  // The chart window's place in the work area: shown and hidden as a whole.
+  QWidget* chartSubWindow() const { return chartWindow_; }
   // The chart window as it is shown. Each activation makes the capture due; it is taken when
   // a command first asks for it, so that showing the window does not wait for a picture of
   // it that may never be used.
@@ -62,7 +62,8 @@ class MainWindow : public QMainWindow {
   QPushButton* cmdNorth;
   QPushButton* cmdSouth;
   QPushButton* cmdEast;
-  QMdiArea* mdiArea;
+  // The white work area the chart window sits in, scrolling when the window is smaller.
+  QScrollArea* workArea;
   QWidget* Picture1;
   QPushButton* cmdSaveAsJPG;
   QPushButton* cmdBack;
@@ -129,7 +130,6 @@ class MainWindow : public QMainWindow {
 
   Platform& platform_;
   ChartWindow* chartWindow_;
-  QMdiSubWindow* chartSubWindow_;
   QPixmap chartCapture_;
   bool chartCaptureDue_ = true;
   bool closingForReturn_ = false;

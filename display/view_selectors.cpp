@@ -1,7 +1,6 @@
 #include "view_selectors.h"
 
 #include <QAction>
-#include <QMdiSubWindow>
 #include <array>
 
 #include "main_window.h"

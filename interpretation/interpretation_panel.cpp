@@ -70,7 +70,7 @@ struct NakshatraShortField {
 };
 
 struct NakshatraParagraph {
-  QPlainTextEdit* InterpretationPanel::*Box;
+  ParagraphBox* InterpretationPanel::*Box;
   const char* Name;
   Area At;
   Label Text;
@@ -199,7 +199,7 @@ struct SignShortField {
 };
 
 struct SignParagraph {
-  QPlainTextEdit* SignPage::*Box;
+  ParagraphBox* SignPage::*Box;
   const char* LagnaName;
   const char* RashiName;
   Area At;
@@ -409,13 +409,10 @@ QLineEdit* ShortBox(QWidget* parent, const char* name, QRect geometry) {
   return box;
 }
 
-QPlainTextEdit* ParagraphBox(QWidget* parent, const char* name, QRect geometry) {
-  auto* box = new QPlainTextEdit(parent);
+ParagraphBox* Paragraph(QWidget* parent, const char* name, QRect geometry) {
+  auto* box = new ParagraphBox(parent);
   box->setObjectName(QString::fromUtf8(name));
   box->setGeometry(geometry);
-  box->setReadOnly(true);
-  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // the lines wrap
   return box;
 }
 
@@ -493,10 +490,8 @@ void SetShort(QLineEdit* box, std::string_view text) {
   box->setCursorPosition(0);
 }
 
-void SetParagraph(QPlainTextEdit* box, const QString& text) {
-  // Straight into the document: the box lays the text out when it is first shown, instead of
-  // at once to find a cursor that starts at the top anyway.
-  box->document()->setPlainText(text);
+void SetParagraph(ParagraphBox* box, const QString& text) {
+  box->SetParagraph(text);
 }
 
 }  // namespace
@@ -526,7 +521,7 @@ void InterpretationPanel::CreatePlanetsPage() {
   Label7->setFont(VerdanaFont(9.75, true));
   Label7->setGeometry(TwipsRect(120, 90, 6000, 330));
 
-  RTBHouseDesc = new QTextEdit(PlanetsPage);
+  RTBHouseDesc = new QPlainTextEdit(PlanetsPage);
   RTBHouseDesc->setObjectName(QStringLiteral("RTBHouseDesc"));
   RTBHouseDesc->setReadOnly(true);
   RTBHouseDesc->setUndoRedoEnabled(false);
@@ -551,7 +546,7 @@ void InterpretationPanel::CreateNakshatraPage() {
     QWidget* in = Container(NakshatraPage, TSFrames, field.At.Frame);
     const Area& a = field.At;
     CaptionLabel(in, field.Text, TwipsRect(a.Left, a.Top - kCaptionAbove, a.Width, 300));
-    this->*field.Box = ParagraphBox(in, field.Name, TwipsRect(a.Left, a.Top, a.Width, a.Height));
+    this->*field.Box = Paragraph(in, field.Name, TwipsRect(a.Left, a.Top, a.Width, a.Height));
   }
   connect(TS, &QTabBar::currentChanged, this, &InterpretationPanel::TS_Click);
   TS_Click();
@@ -580,8 +575,8 @@ void InterpretationPanel::CreateSignPage(SignPage& page, bool rashi) {
     QWidget* in = Container(page.Page, page.Frames, field.At.Frame);
     const Area& a = field.At;
     CaptionLabel(in, field.Text, TwipsRect(a.Left, a.Top - kCaptionAbove, a.Width, 300));
-    page.*field.Box = ParagraphBox(in, rashi ? field.RashiName : field.LagnaName,
-                                   TwipsRect(a.Left, a.Top, a.Width, a.Height));
+    page.*field.Box = Paragraph(in, rashi ? field.RashiName : field.LagnaName,
+                                TwipsRect(a.Left, a.Top, a.Width, a.Height));
   }
   connect(page.Tabs, &QTabBar::currentChanged, this,
           rashi ? &InterpretationPanel::RashiTS_Click : &InterpretationPanel::LagnaTS_Click);

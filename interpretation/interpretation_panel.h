@@ -7,13 +7,13 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QWidget>
 #include <array>
 #include <string_view>
+#include "paragraph_box.h"
 
 #include "engine/chart_record.h"
 #include "nakshatra_information.h"
@@ -46,13 +46,13 @@ struct SignPage {
   QLineEdit* ConstituentCharacter = nullptr;
   QLineEdit* PartOfTheBody = nullptr;
   QLineEdit* Physique = nullptr;
-  QPlainTextEdit* Looks = nullptr;
-  QPlainTextEdit* Nature = nullptr;
-  QPlainTextEdit* CareerAndFinance = nullptr;
-  QPlainTextEdit* LoveAndDomesticLife = nullptr;
+  ParagraphBox* Looks = nullptr;
+  ParagraphBox* Nature = nullptr;
+  ParagraphBox* CareerAndFinance = nullptr;
+  ParagraphBox* LoveAndDomesticLife = nullptr;
   QLineEdit* CompatibleWith = nullptr;
   QLineEdit* NotCompatibleWith = nullptr;
-  QPlainTextEdit* Health = nullptr;
+  ParagraphBox* Health = nullptr;
 
   // Tab 7, "Lucky for ...": the captions first (lblLuckyDays ... on the lagna page), then
   // the boxes, in the order days, numbers, direction, colours, gemstone, period.
@@ -94,7 +94,9 @@ class InterpretationPanel : public QWidget {
 
   QWidget* PlanetsPage;
   QLabel* Label7;
-  QTextEdit* RTBHouseDesc;
+  // Bold and plain runs; a plain-text box lays out only the lines in view, so a long
+  // description shows at once.
+  QPlainTextEdit* RTBHouseDesc;
 
   QWidget* NakshatraPage;
   QLabel* lblNakshatraResult;
@@ -116,12 +118,12 @@ class InterpretationPanel : public QWidget {
   QLineEdit* txtPurposeInLife;
   QLineEdit* txtTemperaments;
   QLineEdit* txtBestDirection;
-  QPlainTextEdit* txtGeneralAndPhysicalFeatures;
-  QPlainTextEdit* txtPositiveHumanTraits;
-  QPlainTextEdit* txtNegativeHumanTraits;
-  QPlainTextEdit* txtBestCareerOptions;
-  QPlainTextEdit* txtDomesticLife;
-  QPlainTextEdit* txtHealth;
+  ParagraphBox* txtGeneralAndPhysicalFeatures;
+  ParagraphBox* txtPositiveHumanTraits;
+  ParagraphBox* txtNegativeHumanTraits;
+  ParagraphBox* txtBestCareerOptions;
+  ParagraphBox* txtDomesticLife;
+  ParagraphBox* txtHealth;
 
   SignPage Lagna;
   SignPage Rashi;

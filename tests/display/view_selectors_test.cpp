@@ -1,6 +1,5 @@
 // The hidden View menu's colour styles and divisional view selector.
 #include <QAction>
-#include <QMdiSubWindow>
 #include <QtTest>
 
 #include "app_fixture.h"

@@ -167,7 +167,7 @@ class WesternChartTest : public QObject {
     f.Fill(BirthEntry{});
     f.Click(f.form().cmdCalculate);
     InterpretationPanel& panel = *f.chart().fraInterpretation;
-    const QString planets = panel.RTBHouseDesc->toHtml();
+    const QString planets = panel.RTBHouseDesc->document()->toHtml();
     const QString nakshatra = panel.lblNakshatraResult->text();
     const QString lagna = panel.Lagna.VedicName->text();
     const QString rashi = panel.Rashi.EnglishName->text();
@@ -177,7 +177,7 @@ class WesternChartTest : public QObject {
     f.form().cboYear->setCurrentIndex(2000 - 1900);
     f.form().Command2->click();
     QVERIFY(f.chart().picNatal->isVisible());
-    QCOMPARE(panel.RTBHouseDesc->toHtml(), planets);
+    QCOMPARE(panel.RTBHouseDesc->document()->toHtml(), planets);
     QCOMPARE(panel.lblNakshatraResult->text(), nakshatra);
     QCOMPARE(panel.Lagna.VedicName->text(), lagna);
     QCOMPARE(panel.Rashi.EnglishName->text(), rashi);

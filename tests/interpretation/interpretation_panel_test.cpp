@@ -353,12 +353,12 @@ class InterpretationPanelTest : public QObject {
         {p.txtLuckyGemstone, "Cat's Eye"}};
     for (const auto& [box, text] : expected) QCOMPARE(box->text(), QString::fromUtf8(text));
     const TextTable& texts = NakshatraTexts();
-    QCOMPARE(p.txtGeneralAndPhysicalFeatures->toPlainText(), texts.Text("Ashwini", "general"));
-    QCOMPARE(p.txtPositiveHumanTraits->toPlainText(), texts.Text("Ashwini", "positive"));
-    QCOMPARE(p.txtNegativeHumanTraits->toPlainText(), texts.Text("Ashwini", "negative"));
-    QCOMPARE(p.txtBestCareerOptions->toPlainText(), texts.Text("Ashwini", "career"));
-    QCOMPARE(p.txtDomesticLife->toPlainText(), texts.Text("Ashwini", "domestic"));
-    QCOMPARE(p.txtHealth->toPlainText(), texts.Text("Ashwini", "health"));
+    QCOMPARE(p.txtGeneralAndPhysicalFeatures->Paragraph(), texts.Text("Ashwini", "general"));
+    QCOMPARE(p.txtPositiveHumanTraits->Paragraph(), texts.Text("Ashwini", "positive"));
+    QCOMPARE(p.txtNegativeHumanTraits->Paragraph(), texts.Text("Ashwini", "negative"));
+    QCOMPARE(p.txtBestCareerOptions->Paragraph(), texts.Text("Ashwini", "career"));
+    QCOMPARE(p.txtDomesticLife->Paragraph(), texts.Text("Ashwini", "domestic"));
+    QCOMPARE(p.txtHealth->Paragraph(), texts.Text("Ashwini", "health"));
     QCOMPARE(p.lblNakshatraResult->text(), QStringLiteral("Ashwini"));
     QCOMPARE(p.TS->tabText(0), QStringLiteral("More About Ashwini Nakshatra"));
     QCOMPARE(named.size(), 1);
@@ -408,14 +408,14 @@ class InterpretationPanelTest : public QObject {
     InterpretationPanel p;
     if (afterAshwini) p.ShowNakshatraInformation("Ashwini");
     const QString before = p.txtSymbol->text();
-    const QString paragraph = p.txtHealth->toPlainText();
+    const QString paragraph = p.txtHealth->Paragraph();
     const QString picture = p.picNakshatra->Picture();
     p.ShowNakshatraInformation("rohini");
     QCOMPARE(p.lblNakshatraResult->text(), QStringLiteral("rohini"));
     QCOMPARE(p.TS->tabText(0), QStringLiteral("More About rohini Nakshatra"));
     QCOMPARE(p.txtSymbol->text(), before);
     QCOMPARE(p.txtSymbol->text().isEmpty(), !afterAshwini);
-    QCOMPARE(p.txtHealth->toPlainText(), paragraph);
+    QCOMPARE(p.txtHealth->Paragraph(), paragraph);
     QCOMPARE(p.picNakshatra->Picture(), picture);
   }
 
@@ -428,7 +428,7 @@ class InterpretationPanelTest : public QObject {
     p.ShowNakshatraInformation("Krittika");
     QCOMPARE(p.txtSymbol->text(), QStringLiteral("A Razor"));
     QCOMPARE(p.txtRullingDeva->text(), QStringLiteral("Agni"));
-    QCOMPARE(p.txtGeneralAndPhysicalFeatures->toPlainText(),
+    QCOMPARE(p.txtGeneralAndPhysicalFeatures->Paragraph(),
              NakshatraTexts().Text("Krittika", "general"));
     QCOMPARE(p.TS->currentIndex(), 0);
     QVERIFY(IsInFront(p.TSFrames[0], p.TSFrames));
@@ -474,7 +474,7 @@ class InterpretationPanelTest : public QObject {
     for (int i = 0; i < 6; ++i)
       QCOMPARE(Named<QLabel>(&p, names[i])->text(), QString::fromUtf8(starts[i]) + vedic);
     QCOMPARE(p.Lagna.Picture->Picture(), ":/pictures/lagna/" + picture + ".svg");
-    QCOMPARE(p.Lagna.Nature->toPlainText(), SignTexts().Text(english.toStdString(), "nature"));
+    QCOMPARE(p.Lagna.Nature->Paragraph(), SignTexts().Text(english.toStdString(), "nature"));
   }
 
   void lagnaScoShowsTheScorpioFields() {
@@ -508,7 +508,7 @@ class InterpretationPanelTest : public QObject {
                                                               {"txtLoveAndDomesticLife", "love"},
                                                               {"txtLagnaHealth", "health"}};
     for (const auto& [name, field] : paragraphs) {
-      const QString text = Named<QPlainTextEdit>(&p, name)->toPlainText();
+      const QString text = Named<ParagraphBox>(&p, name)->Paragraph();
       QVERIFY(!text.isEmpty());
       QCOMPARE(text, SignTexts().Text("Scorpio", field));
     }
@@ -523,7 +523,7 @@ class InterpretationPanelTest : public QObject {
     QCOMPARE(Named<QLineEdit>(&p, "txtRashiEnglishName")->text(), QStringLiteral("Scorpio"));
     QCOMPARE(Named<QLineEdit>(&p, "txtRashiInbornNature")->text(), QStringLiteral("Water"));
     QCOMPARE(Named<QLineEdit>(&p, "txtRashiLuckyGemstone")->text(), QStringLiteral("Coral"));
-    QCOMPARE(Named<QPlainTextEdit>(&p, "txtRashiLooks")->toPlainText(),
+    QCOMPARE(Named<ParagraphBox>(&p, "txtRashiLooks")->Paragraph(),
              SignTexts().Text("Scorpio", "looks"));
     QCOMPARE(p.Rashi.Tabs->tabText(6), QStringLiteral("Lucky for Vrishcika"));
     QCOMPARE(p.Rashi.Picture->Picture(), QStringLiteral(":/pictures/rashi/scorpio.svg"));
@@ -554,7 +554,7 @@ class InterpretationPanelTest : public QObject {
     show(key.toStdString());
     QCOMPARE(page.VedicName->text(), QString());
     QCOMPARE(page.EnglishName->text(), QString());
-    QCOMPARE(page.Nature->toPlainText(), QString());
+    QCOMPARE(page.Nature->Paragraph(), QString());
     QCOMPARE(page.Tabs->tabText(6), QStringLiteral("Lucky for "));
     QCOMPARE(page.Picture->Picture(), rashi ? QStringLiteral(":/pictures/rashi/default.svg")
                                             : QStringLiteral(":/pictures/lagna/default.svg"));

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QMdiSubWindow>
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>

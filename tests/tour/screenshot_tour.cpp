@@ -3,7 +3,6 @@
 //   screenshot_tour OUTPUT_FOLDER
 #include <QApplication>
 #include <QDir>
-#include <QMdiArea>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
