@@ -8,21 +8,8 @@
 namespace velmora::test {
 namespace {
 
-// Greenwich, latitude and longitude zero, on 1 January 2000.
 BirthEntry Greenwich(int hour, int minute) {
-  BirthEntry e;
-  e.Name = QStringLiteral("Lena Brandt");
-  e.Day = 1;
-  e.Month = 1;
-  e.Year = 2000;
-  e.Hour = hour;
-  e.Minute = minute;
-  e.ZoneRow = 29;  // "Greenwich Mean Time,GMT,0.0"
-  e.LatDeg = e.LatMin = e.LonDeg = e.LonMin = QStringLiteral("0");
-  e.City = QStringLiteral("Greenwich");
-  e.State = QStringLiteral("London");
-  e.Country = QStringLiteral("United Kingdom");
-  return e;
+  return GreenwichEntry(hour, minute);
 }
 
 QStringList Glyphs(const ChartWindow& w) {

@@ -1,5 +1,6 @@
 // Writing a file so that the old one survives any failure before the new one is complete.
 #include "output/atomic_file.h"
+#include "file_contents.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -11,11 +12,7 @@
 namespace velmora {
 namespace {
 
-QByteArray Contents(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return "<unreadable>";
-  return file.readAll();
-}
+using test::Contents;
 
 void Put(const QString& path, const QByteArray& bytes) {
   QFile file(path);

@@ -13,13 +13,12 @@
 #include "app_fixture.h"
 #include "engine/birth_data.h"
 #include "engine/chart.h"
+#include "file_contents.h"
 #include "output/chart_picture.h"
 #include "output/chart_print.h"
 
 namespace velmora::test {
 namespace {
-
-QByteArray Contents(const QString& path);
 
 // The Delhi entry of BirthEntry as the chart file stores it (each line reversed and every
 // byte raised by 85, written by a separate script, see tests/data/README.md), and the
@@ -27,12 +26,6 @@ QByteArray Contents(const QString& path);
 const QByteArray kDelhiFile = Contents(QStringLiteral(VELMORA_TEST_DATA "/cli/delhi.vmx"));
 const QByteArray kDelhiReport =
     Contents(QStringLiteral(VELMORA_TEST_DATA "/cli/delhi_export.file"));
-
-QByteArray Contents(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return "<unreadable>";
-  return file.readAll();
-}
 
 void Put(const QString& path, const QByteArray& bytes) {
   QFile file(path);

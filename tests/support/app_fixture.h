@@ -28,6 +28,23 @@ struct BirthEntry {
           Country = QStringLiteral("India");
 };
 
+// Greenwich at latitude and longitude zero on 1 January 2000, local time = universal time.
+inline BirthEntry GreenwichEntry(int hour, int minute) {
+  BirthEntry e;
+  e.Name = QStringLiteral("Lena Brandt");
+  e.Day = 1;
+  e.Month = 1;
+  e.Year = 2000;
+  e.Hour = hour;
+  e.Minute = minute;
+  e.ZoneRow = 29;  // "Greenwich Mean Time,GMT,0.0"
+  e.LatDeg = e.LatMin = e.LonDeg = e.LonMin = QStringLiteral("0");
+  e.City = QStringLiteral("Greenwich");
+  e.State = QStringLiteral("London");
+  e.Country = QStringLiteral("United Kingdom");
+  return e;
+}
+
 class AppFixture {
  public:
   AppFixture() : app(std::make_unique<VelmoraApp>(platform)) {

@@ -65,20 +65,9 @@ int main(int argc, char** argv) {
   Save(panel, "interpretation-nakshatra-features");
   f.app->Back();
 
-  BirthEntry greenwich;
-  greenwich.Name = QStringLiteral("Lena Brandt");
-  greenwich.Day = 1;
-  greenwich.Month = 1;
-  greenwich.Year = 2000;
-  greenwich.Hour = 10;
-  greenwich.Minute = 0;
-  greenwich.ZoneRow = 29;
+  BirthEntry greenwich = GreenwichEntry(10, 0);
   greenwich.LatDeg = QStringLiteral("51");
   greenwich.LatMin = QStringLiteral("28");
-  greenwich.LonDeg = greenwich.LonMin = QStringLiteral("0");
-  greenwich.City = QStringLiteral("Greenwich");
-  greenwich.State = QStringLiteral("London");
-  greenwich.Country = QStringLiteral("United Kingdom");
   f.Fill(greenwich);
   f.form().Command2->click();
   f.main()->resize(1280, 820);
