@@ -7,11 +7,11 @@
 #include <QVBoxLayout>
 
 #include "interpretation/text_table.h"
-#include "link_label.h"
-#include "platform.h"
-#include "ui_style.h"
+#include "ui/link_label.h"
+#include "ui/platform.h"
+#include "ui/ui_style.h"
 #include "velmora/version.h"
-#include "web_links.h"
+#include "ui/web_links.h"
 
 namespace velmora {
 AboutBox::AboutBox(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {

@@ -2,7 +2,7 @@
 #include <QIcon>
 #include <QTimer>
 
-#include "qt_platform.h"
+#include "ui/qt_platform.h"
 #include "velmora_app.h"
 
 int main(int argc, char** argv) {

@@ -9,8 +9,8 @@
 #include "output/chart_picture.h"
 #include "output/chart_print.h"
 #include "output/text_export.h"
-#include "platform.h"
-#include "ui_style.h"
+#include "ui/platform.h"
+#include "ui/ui_style.h"
 #include "velmora/version.h"
 
 namespace velmora {

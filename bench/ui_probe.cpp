@@ -13,8 +13,8 @@
 #include <cstdio>
 #include <ctime>
 
-#include "app/qt_platform.h"
-#include "app/twips.h"
+#include "ui/qt_platform.h"
+#include "ui/twips.h"
 #include "app/velmora_app.h"
 #include "example_births.h"
 

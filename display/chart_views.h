@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <array>
 
-#include "app/twips.h"
+#include "ui/twips.h"
 
 namespace velmora {
 

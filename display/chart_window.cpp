@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "app/twips.h"
-#include "app/ui_style.h"
+#include "ui/twips.h"
+#include "ui/ui_style.h"
 #include "engine/report.h"
 
 namespace velmora {

@@ -4,8 +4,8 @@
 #include <QPainterPath>
 #include <QtMath>
 
-#include "app/twips.h"
-#include "app/ui_style.h"
+#include "ui/twips.h"
+#include "ui/ui_style.h"
 
 namespace velmora {
 namespace {

@@ -14,11 +14,11 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/link_label.h"
-#include "app/platform.h"
-#include "app/twips.h"
-#include "app/ui_style.h"
-#include "app/web_links.h"
+#include "ui/link_label.h"
+#include "ui/platform.h"
+#include "ui/twips.h"
+#include "ui/ui_style.h"
+#include "ui/web_links.h"
 #include "engine/report.h"
 #include "velmora/version.h"
 

@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 #include <span>
 
-#include "app/twips.h"
-#include "app/ui_style.h"
+#include "ui/twips.h"
+#include "ui/ui_style.h"
 #include "picture_lists.h"
 #include "text_table.h"
 

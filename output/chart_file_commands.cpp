@@ -4,7 +4,7 @@
 #include <array>
 #include <variant>
 
-#include "app/platform.h"
+#include "ui/platform.h"
 #include "atomic_file.h"
 #include "chart_file_reader.h"
 #include "display/main_window.h"

@@ -8,7 +8,7 @@
 #include <QImageWriter>
 #include <optional>
 
-#include "app/platform.h"
+#include "ui/platform.h"
 #include "display/main_window.h"
 #include "output_messages.h"
 

@@ -4,7 +4,7 @@
 #include <QPrinter>
 #include <algorithm>
 
-#include "app/platform.h"
+#include "ui/platform.h"
 #include "display/main_window.h"
 #include "output_messages.h"
 

@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-#include "app/platform.h"
+#include "ui/platform.h"
 #include "velmora/version.h"
 
 namespace velmora {

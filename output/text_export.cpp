@@ -1,6 +1,6 @@
 #include "text_export.h"
 
-#include "app/platform.h"
+#include "ui/platform.h"
 #include "atomic_file.h"
 #include "display/main_window.h"
 #include "engine/report.h"

@@ -4,8 +4,8 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include "app/qt_platform.h"
-#include "app/twips.h"
+#include "ui/qt_platform.h"
+#include "ui/twips.h"
 #include "app_fixture.h"
 
 namespace velmora::test {

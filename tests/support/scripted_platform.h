@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/platform.h"
+#include "ui/platform.h"
 
 namespace velmora::test {
 
