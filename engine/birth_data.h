@@ -21,6 +21,9 @@ struct BirthFormData {
   int Hour = 0;     // 0..24
   int Minute = 0;   // 0..59
   int ZoneRow = 0;  // row of kZoneRows
+  // The place's IANA zone ("Asia/Kathmandu") when the zone comes from the tz database
+  // rather than a row; empty for a row.
+  std::string TimeZoneName;
   bool DaylightSaving = false;
   std::string LatitudeDegrees, LatitudeMinutes;
   std::string LongitudeDegrees, LongitudeMinutes;
