@@ -81,17 +81,6 @@ std::optional<ValidationFailure> ValidateInput(const BirthFormData& f) {
     if (r.Text.empty()) return Info(r.Message, r.Field);
   }
 
-  if (auto bad = CheckCoordinate(f.LatitudeDegrees, f.LatitudeMinutes, 90, "Degree of Latitude",
-                                 "Minutes of Latitude", "latitude", FormField::LatitudeDegrees,
-                                 FormField::LatitudeMinutes)) {
-    return bad;
-  }
-  if (auto bad = CheckCoordinate(f.LongitudeDegrees, f.LongitudeMinutes, 180, "Degree of Longitude",
-                                 "Minute of Longitude", "longitude", FormField::LongitudeDegrees,
-                                 FormField::LongitudeMinutes)) {
-    return bad;
-  }
-
   const Required place[] = {
       {f.City, "Please Enter Your City name", FormField::City},
       {f.State, "Please Enter Your State name", FormField::State},
@@ -116,7 +105,17 @@ std::optional<ValidationFailure> ValidateInput(const BirthFormData& f) {
   const bool thirtyDays = f.Month == 4 || f.Month == 6 || f.Month == 9 || f.Month == 11;
   if (thirtyDays && f.Day == 31)
     return Info("Please Enter Correct Date Or Month !", FormField::Date);
-  return std::nullopt;
+
+  // The form's own checks come first, so the message the user meets is the one its order
+  // names; only then may a box that holds something still be out of range or not a number.
+  if (auto bad = CheckCoordinate(f.LatitudeDegrees, f.LatitudeMinutes, 90, "Degree of Latitude",
+                                 "Minutes of Latitude", "latitude", FormField::LatitudeDegrees,
+                                 FormField::LatitudeMinutes)) {
+    return bad;
+  }
+  return CheckCoordinate(f.LongitudeDegrees, f.LongitudeMinutes, 180, "Degree of Longitude",
+                         "Minute of Longitude", "longitude", FormField::LongitudeDegrees,
+                         FormField::LongitudeMinutes);
 }
 
 std::optional<ValidationFailure> ValidateListValues(const BirthFormData& f) {

@@ -252,13 +252,13 @@ void ComputePlanets(ChartRecord& c, ChartMode mode) {
   ChartPositionTextTo(texts[7], c.RahuText);
   ChartPositionTextTo(texts[8], c.KetuText);
   ChartPositionTextTo(texts[9], c.AscendantText);
-  if (mode == ChartMode::Sidereal) {
-    for (std::size_t row = 0; row < kEnglishNames.size(); ++row) {
-      c.PlanetEnglishNames[row] = kEnglishNames[row];
-      c.PlanetVedicNames[row] = kVedicNames[row];
-    }
-    ChartPositionTextTo(texts[10], c.MidheavenText);
+  // The tropical table has no midheaven row, so its names stop where its positions do.
+  const std::size_t namedRows = mode == ChartMode::Sidereal ? kEnglishNames.size() : 10;
+  for (std::size_t row = 0; row < namedRows; ++row) {
+    c.PlanetEnglishNames[row] = kEnglishNames[row];
+    c.PlanetVedicNames[row] = kVedicNames[row];
   }
+  if (mode == ChartMode::Sidereal) ChartPositionTextTo(texts[10], c.MidheavenText);
 }
 
 }  // namespace velmora

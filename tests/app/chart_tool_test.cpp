@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -134,6 +135,38 @@ TEST(ChartToolTest, UnwritableOutputIsExitStatus1) {
   const ToolResult r = RunTool(args);
   EXPECT_EQ(r.ExitStatus, kExitWriteFailed);
   EXPECT_NE(r.Err.find("cannot write /nonexistent-folder/report.txt"), std::string::npos);
+}
+
+// The number after "key": in the object that follows "record": (the first of each).
+double JsonNumberIn(const std::string& json, std::string_view record, std::string_view key) {
+  const std::size_t from = json.find("\"" + std::string(record) + "\": {");
+  const std::string quoted = "\"" + std::string(key) + "\": ";
+  const std::size_t at = from == std::string::npos ? from : json.find(quoted, from);
+  if (at == std::string::npos) return -1000;
+  return std::strtod(json.c_str() + at + quoted.size(), nullptr);
+}
+
+TEST(ChartToolTest, JsonAnglesLieIn0To360AndBothTablesNameTheirRows) {
+  // At 1:30 the sidereal ascendant stands in Pisces: the formula leaves it negative.
+  std::vector<std::string_view> args = Delhi();
+  args[5] = "1:30";
+  args.push_back("--json");
+  const std::string json = RunTool(args).Out;
+  ASSERT_NE(json.find("\"AscendantText\": \"21\u00b0 17' 20\\\" Pis\""), std::string::npos);
+  EXPECT_NEAR(JsonNumberIn(json, "sidereal", "Ascendant"), 351.289, 0.001);
+  for (const char* record : {"sidereal", "tropical"}) {
+    for (const char* angle : {"Ascendant", "Midheaven"}) {
+      const double degrees = JsonNumberIn(json, record, angle);
+      EXPECT_GE(degrees, 0.0) << record << " " << angle;
+      EXPECT_LT(degrees, 360.0) << record << " " << angle;
+    }
+  }
+  const std::size_t tropical = json.find("\"tropical\": {");
+  ASSERT_NE(tropical, std::string::npos);
+  for (const char* names :
+       {"\"PlanetEnglishNames\": [\n      \"Sun\",", "\"PlanetVedicNames\": [\n      \"Surya\","}) {
+    EXPECT_NE(json.find(names, tropical), std::string::npos) << names;
+  }
 }
 
 }  // namespace

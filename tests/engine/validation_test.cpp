@@ -72,13 +72,26 @@ INSTANTIATE_TEST_SUITE_P(
         ValidationCase{"LatitudeDegreesAbove90", [](F& f) { f.LatitudeDegrees = "91"; },
                        "Please Enter Degree of Latitude as a whole number from 0 to 90", kInfo,
                        FormField::LatitudeDegrees},
-        ValidationCase{"LatitudeRangeBeforeCityEmpty",
+        ValidationCase{"CityEmptyBeforeLatitudeRange",
                        [](F& f) {
-                         f.LatitudeDegrees = "200";
+                         f.LatitudeDegrees = "95";
                          f.City = "";
                        },
-                       "Please Enter Degree of Latitude as a whole number from 0 to 90", kInfo,
-                       FormField::LatitudeDegrees},
+                       "Please Enter Your City name", kInfo, FormField::City},
+        ValidationCase{"NoLongitudeDirectionBeforeLongitudeRange",
+                       [](F& f) {
+                         f.LongitudeDegrees = "abc";
+                         f.LongitudeOption = -1;
+                       },
+                       "Please Select Direction For The Longitude", MessageIcon::Error,
+                       FormField::LongitudeDirection},
+        ValidationCase{"ThirtyFirstOfAprilBeforeMinutesRange",
+                       [](F& f) {
+                         f.LatitudeMinutes = "75";
+                         f.Month = 4;
+                         f.Day = 31;
+                       },
+                       "Please Enter Correct Date Or Month !", kInfo, FormField::Date},
         ValidationCase{"LatitudeMinutes75", [](F& f) { f.LatitudeMinutes = "75"; },
                        "Please Enter Minutes of Latitude as a whole number from 0 to 59", kInfo,
                        FormField::LatitudeMinutes},
