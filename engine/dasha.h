@@ -12,8 +12,8 @@ namespace velmora {
 inline constexpr double kDashaDaysPerYear = 365.25;
 
 struct DashaLord {
-  std::string_view name;
-  int years;
+  std::string_view Name;
+  int Years;
 };
 
 // The order the periods run in, each lord ruling three nakshatras in turn from Ashwini.
@@ -30,25 +30,25 @@ inline constexpr std::array<DashaLord, 9> kDashaLords{{
 }};
 
 struct DashaPeriod {
-  int lordIndex;  // into kDashaLords
-  double startDaysFromBirth;
-  double endDaysFromBirth;
+  int LordIndex;  // into kDashaLords
+  double StartDaysFromBirth;
+  double EndDaysFromBirth;
 };
 
 struct Mahadasha {
-  DashaPeriod period;
-  std::array<DashaPeriod, 9> antardashas;
+  DashaPeriod Period;
+  std::array<DashaPeriod, 9> Antardashas;
 };
 
 struct DashaBalance {
-  int lordIndex;
-  double remainingDays;
-  int years;  // whole years, months (of a twelfth year) and days left at birth
-  int months;
-  int days;
+  int LordIndex;
+  double RemainingDays;
+  int Years;  // whole years, months (of a twelfth year) and days left at birth
+  int Months;
+  int Days;
 };
 
-std::array<Mahadasha, 9> vimshottariDashas(double moonSiderealLongitudeDeg);
-DashaBalance vimshottariBalance(double moonSiderealLongitudeDeg);
+std::array<Mahadasha, 9> VimshottariDashas(double moonSiderealLongitudeDeg);
+DashaBalance VimshottariBalance(double moonSiderealLongitudeDeg);
 
 }  // namespace velmora

@@ -5,21 +5,21 @@
 namespace velmora {
 namespace {
 
-int partsOf(Division division) {
+int PartsOf(Division division) {
   for (const auto& info : kDivisions)
-    if (info.division == division) return info.parts;
+    if (info.Division == division) return info.Parts;
   return 1;
 }
 
 }  // namespace
 
-int divisionalSign(Division division, double siderealLongitudeDeg) {
+int DivisionalSign(Division division, double siderealLongitudeDeg) {
   double lon = std::fmod(siderealLongitudeDeg, 360.0);
   if (lon < 0.0) lon += 360.0;
   int sign = static_cast<int>(lon / 30.0);
   if (sign > 11) sign = 11;  // guards a value that rounds up to exactly 360
   const double inSign = lon - 30.0 * sign;
-  const int parts = partsOf(division);
+  const int parts = PartsOf(division);
   int part = static_cast<int>(inSign * parts / 30.0);
   if (part >= parts) part = parts - 1;
   // Sign 0 is Aries, an odd sign in the traditional one-based counting.

@@ -13,9 +13,9 @@ namespace velmora {
 enum class Division { D2, D3, D7, D9, D10, D12 };
 
 struct DivisionInfo {
-  Division division;
-  std::string_view key;  // the JSON key and the menu's short name
-  int parts;             // how many equal parts each 30-degree sign is cut into
+  velmora::Division Division;
+  std::string_view Key;  // the JSON key and the menu's short name
+  int Parts;             // how many equal parts each 30-degree sign is cut into
 };
 
 inline constexpr std::array<DivisionInfo, 6> kDivisions{{
@@ -29,6 +29,6 @@ inline constexpr std::array<DivisionInfo, 6> kDivisions{{
 
 // Sign index 0 (Aries) to 11 (Pisces) that a sidereal longitude falls in within the given
 // division; the longitude is reduced into 0..360 first.
-int divisionalSign(Division division, double siderealLongitudeDeg);
+int DivisionalSign(Division division, double siderealLongitudeDeg);
 
 }  // namespace velmora

@@ -6,7 +6,7 @@ namespace velmora {
 namespace {
 
 struct BalanceCase {
-  const char* name;
+  const char* Name;
   double moonDeg;
   int wantLord;
   int wantYears;
@@ -25,35 +25,35 @@ class DashaBalanceTest : public testing::TestWithParam<BalanceCase> {};
 
 TEST_P(DashaBalanceTest, LordAndTimeLeft) {
   const BalanceCase& c = GetParam();
-  const DashaBalance b = vimshottariBalance(c.moonDeg);
-  EXPECT_EQ(b.lordIndex, c.wantLord);
-  EXPECT_EQ(b.years, c.wantYears);
-  EXPECT_EQ(b.months, c.wantMonths);
+  const DashaBalance b = VimshottariBalance(c.moonDeg);
+  EXPECT_EQ(b.LordIndex, c.wantLord);
+  EXPECT_EQ(b.Years, c.wantYears);
+  EXPECT_EQ(b.Months, c.wantMonths);
 }
 
 INSTANTIATE_TEST_SUITE_P(Moons, DashaBalanceTest, testing::ValuesIn(kBalances),
                          [](const testing::TestParamInfo<BalanceCase>& info) {
-                           return std::string(info.param.name);
+                           return std::string(info.param.Name);
                          });
 
 class DashaSequenceTest : public testing::TestWithParam<double> {};
 
 TEST_P(DashaSequenceTest, NineLordsInOrderSpanning120YearsWithoutGaps) {
-  const auto dashas = vimshottariDashas(GetParam());
-  const int first = dashas[0].period.lordIndex;
-  EXPECT_LE(dashas[0].period.startDaysFromBirth, 0.0);
-  EXPECT_GT(dashas[0].period.endDaysFromBirth, 0.0);
+  const auto dashas = VimshottariDashas(GetParam());
+  const int first = dashas[0].Period.LordIndex;
+  EXPECT_LE(dashas[0].Period.StartDaysFromBirth, 0.0);
+  EXPECT_GT(dashas[0].Period.EndDaysFromBirth, 0.0);
   for (int i = 0; i < 9; ++i) {
     const auto& m = dashas[i];
-    EXPECT_EQ(m.period.lordIndex, (first + i) % 9);
+    EXPECT_EQ(m.Period.LordIndex, (first + i) % 9);
     if (i > 0) {
-      EXPECT_DOUBLE_EQ(m.period.startDaysFromBirth, dashas[i - 1].period.endDaysFromBirth);
+      EXPECT_DOUBLE_EQ(m.Period.StartDaysFromBirth, dashas[i - 1].Period.EndDaysFromBirth);
     }
-    EXPECT_DOUBLE_EQ(m.antardashas[0].startDaysFromBirth, m.period.startDaysFromBirth);
-    EXPECT_DOUBLE_EQ(m.antardashas[8].endDaysFromBirth, m.period.endDaysFromBirth);
-    EXPECT_EQ(m.antardashas[0].lordIndex, m.period.lordIndex);
+    EXPECT_DOUBLE_EQ(m.Antardashas[0].StartDaysFromBirth, m.Period.StartDaysFromBirth);
+    EXPECT_DOUBLE_EQ(m.Antardashas[8].EndDaysFromBirth, m.Period.EndDaysFromBirth);
+    EXPECT_EQ(m.Antardashas[0].LordIndex, m.Period.LordIndex);
   }
-  EXPECT_NEAR(dashas[8].period.endDaysFromBirth - dashas[0].period.startDaysFromBirth,
+  EXPECT_NEAR(dashas[8].Period.EndDaysFromBirth - dashas[0].Period.StartDaysFromBirth,
               120 * kDashaDaysPerYear, 1e-6);
 }
 

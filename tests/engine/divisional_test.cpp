@@ -6,8 +6,8 @@ namespace velmora {
 namespace {
 
 struct DivisionCase {
-  const char* name;
-  Division division;
+  const char* Name;
+  velmora::Division Division;
   double longitudeDeg;
   int wantSign;  // 0 Aries .. 11 Pisces
 };
@@ -40,12 +40,12 @@ class DivisionalSignTest : public testing::TestWithParam<DivisionCase> {};
 
 TEST_P(DivisionalSignTest, FollowsTheParashariRule) {
   const DivisionCase& c = GetParam();
-  EXPECT_EQ(divisionalSign(c.division, c.longitudeDeg), c.wantSign);
+  EXPECT_EQ(DivisionalSign(c.Division, c.longitudeDeg), c.wantSign);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, DivisionalSignTest, testing::ValuesIn(kCases),
                          [](const testing::TestParamInfo<DivisionCase>& info) {
-                           return std::string(info.param.name);
+                           return std::string(info.param.Name);
                          });
 
 }  // namespace
