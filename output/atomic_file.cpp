@@ -1,6 +1,10 @@
 #include "atomic_file.h"
 
+#include <unistd.h>
+
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 
 namespace velmora {
 
@@ -17,8 +21,17 @@ std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray
     file.cancelWriting();
     return reason;
   }
+  // The bytes sit in Qt's buffer until a flush, so a full disk shows up only there. commit()
+  // would flush too, but it goes on to replace the old file even when that flush failed:
+  // flush and sync first, and give up while the old file is still whole.
+  if (!file.flush() || ::fsync(file.handle()) != 0) {
+    const QString reason = file.error() != QFileDevice::NoError
+                               ? file.errorString()
+                               : QString::fromLocal8Bit(std::strerror(errno));
+    file.cancelWriting();
+    return reason;
+  }
   if (beforeReplacing) beforeReplacing();
-  // commit() flushes, closes and renames; a full disk shows up here, not in write().
   if (!file.commit()) return file.errorString();
   return std::nullopt;
 }

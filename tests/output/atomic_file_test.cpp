@@ -3,7 +3,10 @@
 #include "file_contents.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <QDir>
 #include <QFile>
@@ -48,6 +51,42 @@ TEST(AtomicFileDeathTest, InterruptedSaveLeavesTheOldFileIntact) {
   EXPECT_EXIT(WriteFileAtomically(path, "new contents",
                                   [&path] { _exit(Contents(path) == "old contents" ? 3 : 4); }),
               testing::ExitedWithCode(3), "");
+  EXPECT_EQ(Contents(path), "old contents");
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("rao.vmx")});
+}
+
+// A disk that fills up while the new bytes are flushed: the file-size limit makes the very
+// write that a full disk would refuse fail the same way, without needing a small disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
+TEST(AtomicFileTest, AWriteThatFailsOnFlushKeepsTheOldFileAndSaysWhy) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("rao.vmx"));
+  Put(path, "old contents");
+  std::optional<QString> reason;
+  {
+    FileSizeLimit limit(16);
+    reason = WriteFileAtomically(path, QByteArray(4096, 'x'));
+  }
+  ASSERT_TRUE(reason.has_value());
+  EXPECT_FALSE(reason->isEmpty());
   EXPECT_EQ(Contents(path), "old contents");
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("rao.vmx")});
 }
