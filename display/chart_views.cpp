@@ -79,6 +79,7 @@ const QColor kChartInk(74, 42, 10);
 
 QLabel* TransparentLabel(QWidget* parent, const QPoint& at, Qt::Alignment alignment) {
   auto* label = new QLabel(parent);
+  label->setTextFormat(Qt::PlainText);
   label->setAttribute(Qt::WA_TranslucentBackground);
   label->setAutoFillBackground(false);
   label->setAlignment(alignment | Qt::AlignTop);

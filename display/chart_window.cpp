@@ -2,9 +2,9 @@
 
 #include <QApplication>
 
+#include "engine/report.h"
 #include "ui/twips.h"
 #include "ui/ui_style.h"
-#include "engine/report.h"
 
 namespace velmora {
 namespace {
@@ -18,6 +18,8 @@ constexpr int kWindowHeight = kInterpretationTop + kInterpretationHeight + 120;
 
 QLabel* AutoSizedLabel(QWidget* parent, int left, int top, const QFont& font) {
   auto* label = new QLabel(parent);
+  // Names and places come from the user or a file: markup in them is text, never rendered.
+  label->setTextFormat(Qt::PlainText);
   label->setFont(font);
   label->move(TwipsPoint(left, top));
   return label;
@@ -25,6 +27,7 @@ QLabel* AutoSizedLabel(QWidget* parent, int left, int top, const QFont& font) {
 
 QLabel* FixedLabel(QWidget* parent, int left, int top, int width, int height, const QString& text) {
   auto* label = new QLabel(text, parent);
+  label->setTextFormat(Qt::PlainText);
   label->setGeometry(TwipsRect(left, top, width, height));
   label->setFont(VerdanaFont(9.75));
   return label;

@@ -131,6 +131,7 @@ WheelView::WheelView(QWidget* parent)
   const QFont sectorFont = VerdanaFont(7);
   for (std::size_t i = 0; i < 12; ++i) {
     lblNatal[i] = new QLabel(this);
+    lblNatal[i]->setTextFormat(Qt::PlainText);
     lblNatal[i]->setFont(sectorFont);
     lblNatal[i]->setAttribute(Qt::WA_TranslucentBackground);
     lblNatal[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -40,6 +40,8 @@ void QtPlatform::ShowMessage(QWidget* parent, const QString& text, MessageIcon i
                              const QString& title) {
   QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
                   title, text, QMessageBox::Ok, parent);
+  // Messages quote names, paths and file lines: a "<img src=...>" among them must stay text.
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 

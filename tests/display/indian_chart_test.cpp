@@ -4,9 +4,9 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include "app_fixture.h"
 #include "ui/qt_platform.h"
 #include "ui/twips.h"
-#include "app_fixture.h"
 
 namespace velmora::test {
 namespace {
@@ -77,6 +77,22 @@ class IndianChartTest : public QObject {
     QCOMPARE(w.lblStyle->text(), QStringLiteral("South Indian Style"));
     QCOMPARE(f.main()->lblStyleCaption->text(), QStringLiteral("South Indian Style"));
     QVERIFY(f.main()->mnuSouthStyle->isChecked());
+  }
+
+  void markupInTypedTextStaysText() {
+    AppFixture f;
+    BirthEntry markup;
+    markup.Name = QStringLiteral("<h1>Big");
+    markup.City = QStringLiteral("<img src=\"/dev/zero\">");
+    f.Fill(markup);
+    f.Click(f.form().cmdCalculate);
+    QVERIFY(f.platform.Messages.empty());
+    ChartWindow& w = f.chart();
+    QCOMPARE(w.lblName->text(), QStringLiteral("Name: <h1>Big"));
+    // Rendered as a heading the line would stand far taller than its neighbour.
+    QCOMPARE(w.lblName->height(), w.lblState->height());
+    QCOMPARE(w.lblName->width(), w.lblName->fontMetrics().horizontalAdvance(w.lblName->text()));
+    QCOMPARE(w.lblCity->height(), w.lblState->height());
   }
 
   void eachButtonLeavesExactlyItsDrawing_data() {
