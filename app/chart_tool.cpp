@@ -232,10 +232,14 @@ std::variant<BirthFormData, UsageError> FormFromOptions(const Options& o) {
 
   const std::string_view time = *o.Time;
   const auto colon = time.find(':');
-  const auto hour =
-      colon == std::string_view::npos ? std::nullopt : ParseInt(time.substr(0, colon));
+  // Digits only: from_chars would read "-0:30" as half past midnight.
+  const auto digits = [](std::string_view text) {
+    return text.find_first_not_of("0123456789") == std::string_view::npos ? ParseInt(text)
+                                                                          : std::nullopt;
+  };
+  const auto hour = colon == std::string_view::npos ? std::nullopt : digits(time.substr(0, colon));
   const auto minute =
-      hour && time.size() - colon == 3 ? ParseInt(time.substr(colon + 1)) : std::nullopt;
+      hour && time.size() - colon == 3 ? digits(time.substr(colon + 1)) : std::nullopt;
   if (!minute) return UsageError{"--time " + std::string(time) + ": write the time as H:MM"};
   f.Hour = *hour;
   f.Minute = *minute;

@@ -1,4 +1,6 @@
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -8,6 +10,14 @@ int main(int argc, char** argv) {
   std::vector<std::string_view> args(argv + 1, argv + argc);
   const velmora::ToolResult result = velmora::RunChartTool(args);
   std::fwrite(result.Out.data(), 1, result.Out.size(), stdout);
+  // A report that never arrived (a full disk, a closed pipe) is a failure, not a success.
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    const int error = errno;
+    std::fwrite(result.Err.data(), 1, result.Err.size(), stderr);
+    std::fprintf(stderr, "velmora-chart: cannot write to standard output: %s\n",
+                 std::strerror(error));
+    return velmora::kExitWriteFailed;
+  }
   std::fwrite(result.Err.data(), 1, result.Err.size(), stderr);
   return result.ExitStatus;
 }

@@ -54,6 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"April31", "--date", "1980-04-31", "Please Enter Correct Date Or Month !\n"},
         ErrorCase{"DateWithSlashes", "--date", "15/06/1980",
                   "velmora-chart: --date 15/06/1980: write the date as YYYY-MM-DD\n"},
+        ErrorCase{"NegativeTime", "--time", "-0:30",
+                  "velmora-chart: --time -0:30: write the time as H:MM\n"},
         ErrorCase{"Hour25", "--time", "25:00", "Please Enter an Hour from 0 to 24\n"},
         ErrorCase{"Minute60", "--time", "10:60", "Please Enter a Minute from 0 to 59\n"},
         ErrorCase{"TimeWithoutColon", "--time", "1030",
