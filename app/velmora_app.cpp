@@ -94,9 +94,9 @@ void VelmoraApp::ConnectOutputCommands(MainWindow& main) {
   connect(&main, &MainWindow::openRequested, this,
           [this, &main] { OpenChartFile(platform_, *form_, main, paths_); });
   connect(&main, &MainWindow::saveRequested, this,
-          [this, &main] { SaveChartFile(platform_, *form_, main, paths_); });
+          [this, &main] { SaveChartFile(platform_, *form_, sidereal_, main, paths_); });
   connect(&main, &MainWindow::saveAsRequested, this,
-          [this, &main] { SaveChartFileAs(platform_, *form_, main, paths_); });
+          [this, &main] { SaveChartFileAs(platform_, *form_, sidereal_, main, paths_); });
   connect(&main, &MainWindow::exportRequested, this,
           [this, &main] { ExportChartAsText(platform_, main, sidereal_, paths_); });
   connect(&main, &MainWindow::saveJpegRequested, this,

@@ -4,13 +4,13 @@
 #include <array>
 #include <variant>
 
-#include "ui/platform.h"
 #include "atomic_file.h"
 #include "chart_file_reader.h"
 #include "display/main_window.h"
 #include "engine/chart_file.h"
 #include "input/birth_form.h"
 #include "output_messages.h"
+#include "ui/platform.h"
 #include "velmora/version.h"
 
 namespace velmora {
@@ -123,6 +123,24 @@ std::optional<QByteArray> ReadChartFileStart(const QString& path, bool& whole, Q
   return bytes;
 }
 
+// Every birth field of a chart, joined: two charts of the same birth give the same text.
+std::string BirthOf(const ChartRecord& c) {
+  std::string birth = c.BirthName;
+  for (const std::string* text : {&c.BirthCity, &c.BirthState, &c.BirthCountry}) {
+    birth += '\x1f';
+    birth += *text;
+  }
+  for (int number :
+       {int(c.BirthDay), int(c.BirthMonth), int(c.BirthYear), int(c.BirthHour), int(c.BirthMinute),
+        int(c.ZoneHours), int(c.ZoneMinutes), int(c.ZoneSide), int(c.LongitudeDegrees),
+        int(c.LongitudeMinutes), int(c.LatitudeDegrees), int(c.LatitudeMinutes),
+        int(c.IsEastLongitude), int(c.IsSouthLatitude), int(c.IsDaylightSaving)}) {
+    birth += '\x1f';
+    birth += std::to_string(number);
+  }
+  return birth;
+}
+
 }  // namespace
 
 void OpenChartFile(Platform& platform, BirthForm& form, MainWindow& main, RememberedPaths& paths) {
@@ -157,26 +175,31 @@ void OpenChartFile(Platform& platform, BirthForm& form, MainWindow& main, Rememb
   form.cmdCalculate->click();
 }
 
-void SaveChartFile(Platform& platform, const BirthForm& form, MainWindow& main,
-                   RememberedPaths& paths) {
-  if (paths.SavedChartPath.isEmpty()) {
-    SaveChartFileAs(platform, form, main, paths);
+void SaveChartFile(Platform& platform, const BirthForm& form, const ChartRecord& sidereal,
+                   MainWindow& main, RememberedPaths& paths) {
+  if (paths.SavedChartPath.isEmpty() || paths.SavedChartBirth != BirthOf(sidereal)) {
+    SaveChartFileAs(platform, form, sidereal, main, paths);
     return;
   }
+  // The file last written, not the path last chosen: a failed Open must not redirect Save
+  // onto the file that could not be read.
   if (const auto bytes = ChartFileBytes(platform, form, main)) {
-    WriteChartFile(platform, main, paths.ChartFilePath, *bytes);
+    WriteChartFile(platform, main, paths.SavedChartPath, *bytes);
   }
 }
 
-void SaveChartFileAs(Platform& platform, const BirthForm& form, MainWindow& main,
-                     RememberedPaths& paths) {
+void SaveChartFileAs(Platform& platform, const BirthForm& form, const ChartRecord& sidereal,
+                     MainWindow& main, RememberedPaths& paths) {
   // Checked before the dialog: a file that cannot be written is not worth choosing a name.
   const auto bytes = ChartFileBytes(platform, form, main);
   if (!bytes) return;
   const auto chosen = platform.ChooseSavePath(&main, SaveAsRequest(paths.ChartFilePath));
   if (!chosen || chosen->isEmpty()) return;
   paths.ChartFilePath = *chosen;
-  if (WriteChartFile(platform, main, *chosen, *bytes)) paths.SavedChartPath = *chosen;
+  if (WriteChartFile(platform, main, *chosen, *bytes)) {
+    paths.SavedChartPath = *chosen;
+    paths.SavedChartBirth = BirthOf(sidereal);
+  }
 }
 
 void BlankChartWindow(ChartWindow& window) {

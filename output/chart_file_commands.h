@@ -1,6 +1,7 @@
 // Open, Save and Save As of the main window: the birth form's texts to and from a chart file.
 #pragma once
 
+#include "engine/chart_record.h"
 #include "remembered_paths.h"
 
 namespace velmora {
@@ -14,13 +15,14 @@ class Platform;
 // which checks the entries and draws the chart. A file that cannot fill the form is
 // refused with a message; the form and the chart window then stay as they were.
 void OpenChartFile(Platform& platform, BirthForm& form, MainWindow& main, RememberedPaths& paths);
-// Writes the form's texts to the file last saved as; the first time (and after New) it asks
+// Writes the form's texts to the file last saved as, while the chart on screen is the one
+// that was saved there; the first time, after New and after a chart of another birth it asks
 // for a file as Save As does.
-void SaveChartFile(Platform& platform, const BirthForm& form, MainWindow& main,
-                   RememberedPaths& paths);
+void SaveChartFile(Platform& platform, const BirthForm& form, const ChartRecord& sidereal,
+                   MainWindow& main, RememberedPaths& paths);
 // Asks for a file and writes the form's texts to it.
-void SaveChartFileAs(Platform& platform, const BirthForm& form, MainWindow& main,
-                     RememberedPaths& paths);
+void SaveChartFileAs(Platform& platform, const BirthForm& form, const ChartRecord& sidereal,
+                     MainWindow& main, RememberedPaths& paths);
 
 // Empties the positions, the three drawings' cells and "Other Details", so that nothing of
 // the previous chart remains while a chart file is opened.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 namespace velmora {
 
@@ -12,6 +13,10 @@ struct RememberedPaths {
   // The path last written by Save As; New empties it, and while it is empty Save asks for a
   // path as Save As does.
   QString SavedChartPath;
+  // The birth of the chart that was on screen when SavedChartPath was written: Save goes to
+  // that file only while the chart shown is still that birth, so one person is never saved
+  // over another.
+  std::string SavedChartBirth;
   // The path last chosen in the export dialog.
   QString ExportFilePath;
   // The name the picture dialog returned last.

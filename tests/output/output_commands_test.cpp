@@ -186,6 +186,35 @@ class OutputCommandsTest : public QObject {
     QCOMPARE(f.platform.SaveRequests.back().InitialPath, path);
   }
 
+  void saveNeverWritesOverAnotherPersonsFile() {
+    QTemporaryDir folder;
+    const QString saved = folder.filePath(QStringLiteral("a.vmx"));
+    ChartShown f;
+    f.platform.SaveAnswers.push_back(saved);
+    f.Key("Save");
+    const QByteArray asha = Contents(saved);
+    QVERIFY(!asha.isEmpty());
+
+    // Back, another person, another chart: the toolbar Save must ask, not reuse a.vmx.
+    f.main()->mnuBack->trigger();
+    BirthEntry ravi;
+    ravi.Name = QStringLiteral("Ravi Rao");
+    f.Fill(ravi);
+    f.Click(f.form().cmdCalculate);
+    f.Key("Save");  // cancelled: the scripted dialog has no answer left
+    QCOMPARE(f.platform.SaveRequests.size(), std::size_t(2));
+    QCOMPARE(Contents(saved), asha);
+
+    // A failed Open does not make the unreadable file the one Save writes.
+    const QString broken = folder.filePath(QStringLiteral("broken.vmx"));
+    Put(broken, "not a chart");
+    f.Open(broken);
+    QVERIFY(!f.platform.Messages.empty());
+    f.Key("Save");
+    QCOMPARE(f.platform.SaveRequests.size(), std::size_t(3));
+    QCOMPARE(Contents(broken), QByteArray("not a chart"));
+  }
+
   void saveAfterOpenAsksWithTheOpenedPath() {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("delhi.vmx"));
