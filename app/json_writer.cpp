@@ -1,8 +1,9 @@
 #include "json_writer.h"
 
+#include "engine/turns.h"
+
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <cstdio>
 
 namespace velmora {
@@ -139,16 +140,11 @@ struct FieldWriter {
   }
   void operator()(const char* name, double v) {
     json.Key(name);
-    json.Number(IsAngle(name) ? NormalisedDegrees(v) : v);
+    json.Number(IsAngle(name) ? turns::Normalised360(v) : v);
   }
   // The record keeps the two angles as the formulas leave them (an ascendant at 17° Pisces
   // may read -12.47); the texts are cut from them that way. Scripts want 0 to 360.
   static bool IsAngle(std::string_view name) { return name == "Ascendant" || name == "Midheaven"; }
-  static double NormalisedDegrees(double v) {
-    double r = std::fmod(v, 360.0);
-    if (r < 0) r += 360.0;
-    return r >= 360.0 ? 0.0 : r;
-  }
   void operator()(const char* name, bool v) {
     json.Key(name);
     json.Boolean(v);

@@ -28,4 +28,11 @@ inline double WhileNegativeAdd360(double x) {
   return r == 0.0 ? 0.0 : r + 360.0;
 }
 
+// Any angle in degrees brought into 0 (included) to 360 (excluded).
+inline double Normalised360(double x) {
+  double r = std::fmod(x, 360.0);
+  if (r < 0.0) r += 360.0;
+  return r >= 360.0 ? 0.0 : r;
+}
+
 }  // namespace velmora::turns
