@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/chart_tool.h"
+#include "temp_folder.h"
 #include "velmora/version.h"
 
 namespace velmora {
@@ -137,6 +140,109 @@ TEST(ChartToolTest, UnwritableOutputIsExitStatus1) {
   const ToolResult r = RunTool(args);
   EXPECT_EQ(r.ExitStatus, kExitWriteFailed);
   EXPECT_NE(r.Err.find("cannot write /nonexistent-folder/report.txt"), std::string::npos);
+}
+
+using test::TempFolder;
+
+ToolResult RunDelhiInto(const std::string& output) {
+  std::vector<std::string_view> args = Delhi();
+  args.push_back("--output");
+  args.push_back(output);
+  return RunTool(args);
+}
+
+// Each row puts something other than a regular file where --output or --open points.
+struct SpecialFileCase {
+  const char* Name;
+  void (*Make)(const std::string& path);
+  const char* Reason;
+};
+
+constexpr SpecialFileCase kSpecialFiles[] = {
+    {"NamedPipe", [](const std::string& p) { ::mkfifo(p.c_str(), 0600); },
+     "it is a named pipe, not a regular file"},
+    {"Folder", [](const std::string& p) { std::filesystem::create_directory(p); },
+     "it is a folder"},
+    {"LinkToAPrivateFile",
+     [](const std::string& p) {
+       test::PutFile(p + ".victim", "secret");
+       std::filesystem::create_symlink(p + ".victim", p);
+     },
+     nullptr},
+};
+
+class ChartToolOutputRefusalTest : public testing::TestWithParam<SpecialFileCase> {};
+
+TEST_P(ChartToolOutputRefusalTest, IsStatus1WithTheReasonAndWritesNothing) {
+  TempFolder folder;
+  const std::string path = folder / "out";
+  GetParam().Make(path);
+  const auto before = folder.Names();
+  const ToolResult r = RunDelhiInto(path);
+  EXPECT_EQ(r.ExitStatus, kExitWriteFailed);
+  const std::string reason = GetParam().Reason
+                                 ? GetParam().Reason
+                                 : "it is a symbolic link; give the name of the file itself";
+  EXPECT_EQ(r.Err, "velmora-chart: cannot write " + path + ": " + reason + "\n");
+  EXPECT_EQ(folder.Names(), before);
+  if (!GetParam().Reason) {
+    EXPECT_EQ(test::FileBytes(path + ".victim"), "secret");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, ChartToolOutputRefusalTest, testing::ValuesIn(kSpecialFiles),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+class ChartToolOpenRefusalTest : public testing::TestWithParam<SpecialFileCase> {};
+
+// A pipe without a writer would hang a plain open; a folder made the reader throw.
+TEST_P(ChartToolOpenRefusalTest, IsStatus2WithTheReason) {
+  TempFolder folder;
+  const std::string path = folder / "chart.vmx";
+  GetParam().Make(path);
+  const ToolResult r = RunTool({"--open", path});
+  EXPECT_EQ(r.ExitStatus, kExitBadInput);
+  EXPECT_EQ(r.Err,
+            "velmora-chart: cannot read the chart file " + path + ": " + GetParam().Reason + "\n");
+}
+
+// Not the link row: a link to a chart file opens that file, as it should.
+INSTANTIATE_TEST_SUITE_P(Sources, ChartToolOpenRefusalTest,
+                         testing::ValuesIn(std::begin(kSpecialFiles),
+                                           std::begin(kSpecialFiles) + 2),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(ChartToolTest, OpenRefusesAnEndlessDevice) {
+  const ToolResult r = RunTool({"--open", "/dev/zero"});
+  EXPECT_EQ(r.ExitStatus, kExitBadInput);
+  EXPECT_EQ(r.Err,
+            "velmora-chart: cannot read the chart file /dev/zero: it is a device, not a regular "
+            "file\n");
+}
+
+// More than a chart file can hold, without one line end: only the start is read.
+TEST(ChartToolTest, OpenReadsNoMoreThanAChartFileHolds) {
+  TempFolder folder;
+  const std::string path = folder / "huge.vmx";
+  test::PutFile(path, std::string(8 << 20, '\xB8'));
+  const ToolResult r = RunTool({"--open", path});
+  EXPECT_EQ(r.ExitStatus, kExitBadInput);
+  EXPECT_EQ(r.Err, "velmora-chart: the chart file " + path +
+                       " cannot be used: its first fifteen lines are longer than the form's "
+                       "boxes can hold\n");
+}
+
+TEST(ChartToolTest, OutputKeepsThePermissionsOfTheFileItReplaces) {
+  TempFolder folder;
+  const std::string path = folder / "report.txt";
+  test::PutFile(path, "old");
+  ::chmod(path.c_str(), 0600);
+  ASSERT_EQ(RunDelhiInto(path).ExitStatus, kExitOk);
+  struct stat st {};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  EXPECT_EQ(test::FileBytes(path).substr(0, 4), "Name");
+  EXPECT_EQ(folder.Names(), std::set<std::string>{"report.txt"});
 }
 
 // The number after "key": in the object that follows "record": (the first of each).
