@@ -143,9 +143,9 @@ std::variant<FileStart, std::string> ReadFileStart(const std::string& path,
                                                    std::size_t limitBytes) {
   // O_NONBLOCK: opening a pipe would otherwise wait for a writer that may never come.
   Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (file.get() < 0) return "cannot open it: " + ErrorText(errno);
+  if (file.get() < 0) return ErrorText(errno);
   struct stat st {};
-  if (::fstat(file.get(), &st) != 0) return "cannot read it: " + ErrorText(errno);
+  if (::fstat(file.get(), &st) != 0) return ErrorText(errno);
   if (auto refusal = NotARegularFile(st.st_mode)) return *refusal;
   const int flags = ::fcntl(file.get(), F_GETFL);
   if (flags >= 0) ::fcntl(file.get(), F_SETFL, flags & ~O_NONBLOCK);
@@ -161,7 +161,7 @@ std::variant<FileStart, std::string> ReadFileStart(const std::string& path,
     const ssize_t got = ::read(file.get(), start.Bytes.data() + have, start.Bytes.size() - have);
     if (got < 0) {
       if (errno == EINTR) continue;
-      return "cannot read it: " + ErrorText(errno);
+      return ErrorText(errno);
     }
     if (got == 0) break;
     have += static_cast<std::size_t>(got);

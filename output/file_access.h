@@ -32,7 +32,7 @@ struct FileStart {
 
 // Reads at most `limitBytes` from the start of the regular file at `path`, without ever
 // waiting for a writer: a pipe, device, directory or socket is refused. Returns the bytes or
-// the reason they could not be read.
+// the reason they could not be read, a phrase that follows "cannot read FILE: ".
 std::variant<FileStart, std::string> ReadFileStart(const std::string& path, std::size_t limitBytes);
 
 }  // namespace velmora
