@@ -15,6 +15,7 @@
 #include "json_writer.h"
 #include "output/chart_file_reader.h"
 #include "output/file_access.h"
+#include "terminal_text.h"
 #include "velmora/version.h"
 
 namespace velmora {
@@ -372,8 +373,10 @@ std::string ZoneList() {
   return out;
 }
 
+// Messages quote names, paths and option values as typed: escaped, so that an ESC among
+// them cannot drive the terminal.
 ToolResult Fail(int status, const std::string& message) {
-  return {status, {}, "velmora-chart: " + message + "\n"};
+  return {status, {}, EscapeForTerminal("velmora-chart: " + message + "\n")};
 }
 
 }  // namespace
@@ -397,8 +400,11 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
     if (auto* e = std::get_if<UsageError>(&zone)) return Fail(kExitBadInput, e->Message);
     f.ZoneRow = std::get<int>(zone);
   }
-  if (auto bad = ValidateListValues(f)) return {kExitBadInput, {}, bad->Message + "\n"};
-  if (auto bad = ValidateInput(f)) return {kExitBadInput, {}, bad->Message + "\n"};
+  if (auto bad = ValidateListValues(f)) {
+    return {kExitBadInput, {}, EscapeForTerminal(bad->Message + "\n")};
+  }
+  if (auto bad = ValidateInput(f))
+    return {kExitBadInput, {}, EscapeForTerminal(bad->Message + "\n")};
 
   LookupTables tables;
   FillZoneTables(tables);
@@ -433,6 +439,8 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
     }
     return {};
   }
+  // JSON escapes for itself; the reports hold the name, city, state and country as given.
+  if (!o.Json) output = EscapeForTerminal(output);
   return {kExitOk, std::move(output), {}};
 }
 
