@@ -53,7 +53,14 @@ Output (to standard output unless --output is given)
                      chart record), "cells" (the twelve chart cells, Aries
                      first), "tropical" (every field of the Western chart
                      record) and "wheel" ("sectors", "glyphs", "SunSign",
-                     "Ascendant", "MoonSign"); it holds the Western chart too
+                     "Ascendant", "MoonSign"); it holds the Western chart too;
+                     then "longitudes" (full-precision degrees of the nine
+                     bodies and the ascendant, "sidereal" and "tropical"),
+                     "divisional" (their signs in D2, D3, D7, D9, D10, D12),
+                     "dasha" (the nine Vimshottari mahadashas from the one
+                     running at birth, each with "lord", "start", "end" and
+                     nine "antardashas", dates YYYY-MM-DD) and "dashaBalance"
+                     ("lord", "years", "months", "days" left at birth)
   --output FILE      write to FILE instead; the report is then written byte for
                      byte as the desktop program's export writes it (Latin-1,
                      CR LF line ends), the other outputs as UTF-8 text; a file
@@ -360,6 +367,14 @@ std::string ChartJson(const ChartRecord& sidereal, const CellTexts& cells,
   json.Key("MoonSign");
   json.String(wheel.MoonSign);
   json.EndObject();
+  json.Key("longitudes");
+  WriteLongitudes(json, sidereal, tropical);
+  json.Key("divisional");
+  WriteDivisional(json, sidereal);
+  json.Key("dasha");
+  WriteDasha(json, sidereal);
+  json.Key("dashaBalance");
+  WriteDashaBalance(json, sidereal);
   json.EndObject();
   return json.Take() + "\n";
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -275,6 +277,79 @@ TEST(ChartToolTest, JsonAnglesLieIn0To360AndBothTablesNameTheirRows) {
        {"\"PlanetEnglishNames\": [\n      \"Sun\",", "\"PlanetVedicNames\": [\n      \"Surya\","}) {
     EXPECT_NE(json.find(names, tropical), std::string::npos) << names;
   }
+}
+
+nlohmann::json DelhiJson() {
+  std::vector<std::string_view> args = Delhi();
+  args.push_back("--json");
+  const ToolResult r = RunTool(args);
+  EXPECT_EQ(r.ExitStatus, kExitOk);
+  return nlohmann::json::parse(r.Out);
+}
+
+TEST(ChartToolJsonTest, LongitudesOfBothZodiacsByBodyName) {
+  const nlohmann::json json = DelhiJson();
+  for (const char* zodiac : {"sidereal", "tropical"}) {
+    const auto& longitudes = json.at("longitudes").at(zodiac);
+    ASSERT_EQ(longitudes.size(), 10u) << zodiac;
+    for (const char* body : {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu",
+                             "Ketu", "Ascendant"}) {
+      const double degrees = longitudes.at(body).get<double>();
+      EXPECT_GE(degrees, 0.0) << zodiac << " " << body;
+      EXPECT_LT(degrees, 360.0) << zodiac << " " << body;
+    }
+  }
+  // The Delhi Moon stands at 00 Can 13 sidereal; tropical is the ayanamsa further on.
+  const double moon = json["longitudes"]["sidereal"]["Moon"].get<double>();
+  EXPECT_NEAR(moon, 90.0 + 13.0 / 60.0, 1.0 / 60.0);
+  EXPECT_NEAR(json["longitudes"]["tropical"]["Moon"].get<double>() - moon, 23.58, 0.05);
+  EXPECT_EQ(moon, json["sidereal"]["MoonLongitude"].get<double>());
+}
+
+TEST(ChartToolJsonTest, DivisionalSignsOfAllTenForEachDivision) {
+  const nlohmann::json json = DelhiJson();
+  for (const char* division : {"D2", "D3", "D7", "D9", "D10", "D12"}) {
+    ASSERT_EQ(json.at("divisional").at(division).size(), 10u) << division;
+  }
+  // Sun 00 Gem 56: the first part of an odd sign everywhere, so Leo's hora and Gemini
+  // itself in the others; the Navamsa of an air sign starts at Libra.
+  const auto& d = json["divisional"];
+  EXPECT_EQ(d["D2"]["Sun"], "Leo");
+  EXPECT_EQ(d["D3"]["Sun"], "Gemini");
+  EXPECT_EQ(d["D7"]["Sun"], "Gemini");
+  EXPECT_EQ(d["D9"]["Sun"], "Libra");
+  EXPECT_EQ(d["D10"]["Sun"], "Gemini");
+  EXPECT_EQ(d["D12"]["Sun"], "Gemini");
+  // Ascendant 06 Leo 31: Navamsa from Aries, the second part, Taurus.
+  EXPECT_EQ(d["D9"]["Ascendant"], "Taurus");
+}
+
+TEST(ChartToolJsonTest, DashaFromTheMoonsNakshatraDatedFromTheLocalBirth) {
+  const nlohmann::json json = DelhiJson();
+  const auto& dasha = json.at("dasha");
+  ASSERT_EQ(dasha.size(), 9u);
+  // The Moon in Punarvasu, Jupiter's nakshatra, near its end: Jupiter runs at birth.
+  const char* lords[] = {"Jupiter", "Saturn", "Mercury", "Ketu", "Venus",
+                         "Sun",     "Moon",   "Mars",    "Rahu"};
+  for (std::size_t i = 0; i < 9; ++i) {
+    EXPECT_EQ(dasha[i].at("lord"), lords[i]) << i;
+    const auto& subs = dasha[i].at("antardashas");
+    ASSERT_EQ(subs.size(), 9u);
+    EXPECT_EQ(subs[0]["lord"], dasha[i]["lord"]);
+    EXPECT_EQ(subs[0]["start"], dasha[i]["start"]);
+    EXPECT_EQ(subs[8]["end"], dasha[i]["end"]);
+    if (i > 0) {
+      EXPECT_EQ(dasha[i]["start"], dasha[i - 1]["end"]);
+    }
+  }
+  // Moon 90.2206: 0.7665 of Punarvasu passed, so 12.26 of Jupiter's 16 years ran before
+  // 1980-06-15 10:30, and 3.735 years (3 years, 8.82 months) are left.
+  EXPECT_EQ(dasha[0]["start"], "1968-03-10");
+  EXPECT_EQ(dasha[0]["end"], "1984-03-10");
+  EXPECT_EQ(dasha[8]["end"], "2088-03-10");
+  const nlohmann::json wantBalance = {
+      {"lord", "Jupiter"}, {"years", 3}, {"months", 8}, {"days", 25}};
+  EXPECT_EQ(json.at("dashaBalance"), wantBalance);
 }
 
 }  // namespace
