@@ -285,6 +285,28 @@ class IndianChartTest : public QObject {
     QCOMPARE(f.main()->chartCapture().deviceIndependentSize().toSize(), f.chart().size());
   }
 
+  // What the style caches for a window's toolbar and buttons is keyed by their pictures and
+  // palettes: the next window must reuse them, or each closed window leaves its share behind.
+  void nextMainWindowDrawsWithTheSamePicturesAndPalettes() {
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    const auto keys = [&f] {
+      QList<qint64> keys;
+      for (QAction* action : f.main()->TB->actions()) keys.append(action->icon().cacheKey());
+      for (QPushButton* button : {f.main()->cmdNorth, f.main()->cmdSouth, f.main()->cmdEast,
+                                  f.main()->cmdSaveAsJPG, f.main()->cmdBack, f.main()->cmdExit}) {
+        keys.append(button->palette().cacheKey());
+      }
+      return keys;
+    };
+    f.form().cmdCalculate->click();
+    const QList<qint64> first = keys();
+    f.app->Back();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    f.form().cmdCalculate->click();
+    QCOMPARE(keys(), first);
+  }
+
   void secondInstanceIsRefused() {
     ScriptedPlatform platform;
     platform.InstanceAvailable = false;
