@@ -159,8 +159,8 @@ class IndianChartTest : public QObject {
     f.Click(f.form().cmdCalculate);
     MainWindow& m = *f.main();
     QCOMPARE(m.windowTitle(), QStringLiteral("Velmora Astrology Birth Chart v1.75"));
-    for (QAction* hidden : {m.mnuNew, m.mnuOpen, m.mnuSaveAsText->menuAction(), m.mnuSaveAsJpeg,
-                            m.mnuExport, m.mnuPrint, m.mnuView->menuAction(), m.mnuMakeMoney}) {
+    for (QAction* hidden :
+         {m.mnuSaveAsText->menuAction(), m.mnuView->menuAction(), m.mnuMakeMoney}) {
       QVERIFY2(!hidden->isVisible(), qPrintable(hidden->text()));
     }
     for (QAction* shown : {m.mnuBack, m.mnuExit, m.mnuHelp->menuAction(), m.mnuDonate})
@@ -170,6 +170,58 @@ class IndianChartTest : public QObject {
     QVERIFY(m.mnuColorOff->isChecked());
     QVERIFY(m.mnuChart->isChecked());
     QCOMPARE(m.mnuSub_Dasamsa->text(), QStringLiteral("&D&asamsa"));
+  }
+
+  // Every file command is in the File menu, with its access key and the usual shortcut.
+  void fileMenuReachesEveryCommand_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::newRow("New") << "&New" << QKeySequence(Qt::CTRL | Qt::Key_N);
+    QTest::newRow("Open") << "&Open" << QKeySequence(Qt::CTRL | Qt::Key_O);
+    QTest::newRow("Save") << "&Save" << QKeySequence(Qt::CTRL | Qt::Key_S);
+    QTest::newRow("Save As") << "Save &As" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    QTest::newRow("Save As JPEG") << "Save As &JPEG" << QKeySequence();
+    QTest::newRow("Export") << "&Export Chart As Text" << QKeySequence();
+    QTest::newRow("Print") << "&Print" << QKeySequence(Qt::CTRL | Qt::Key_P);
+    QTest::newRow("Back") << "&Back" << QKeySequence();
+    QTest::newRow("Exit") << "E&xit" << QKeySequence();
+  }
+  void fileMenuReachesEveryCommand() {
+    QFETCH(QString, caption);
+    QFETCH(QKeySequence, shortcut);
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    f.Click(f.form().cmdCalculate);
+    QAction* found = nullptr;
+    for (QAction* action : f.main()->mnuFile->actions()) {
+      if (action->text() == caption) found = action;
+    }
+    QVERIFY2(found != nullptr, qPrintable(caption));
+    QVERIFY(found->isVisible());
+    QCOMPARE(found->shortcut(), shortcut);
+  }
+
+  void shortcutsRunTheCommands() {
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    f.Click(f.form().cmdCalculate);
+    AppFixture::Activate(f.main());
+    QTest::keyClick(f.main(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(f.platform.SaveRequests.size(), std::size_t(1));
+    QTest::keyClick(f.main(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(f.platform.OpenRequests.size(), std::size_t(1));
+    QTest::keyClick(f.main(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(f.platform.PrinterDialogs, 1);
+    QTest::keyClick(f.main(), Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(f.form().isVisible());
+  }
+
+  void formFileMenuOpensAChart() {
+    AppFixture f;
+    QCOMPARE(f.form().mnuOpen->text(), QStringLiteral("&Open"));
+    QCOMPARE(f.form().mnuOpen->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    QTest::keyClick(&f.form(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(f.platform.OpenRequests.size(), std::size_t(1));
   }
 
   void toolbarEntryTogglesTheToolbar() {
