@@ -166,7 +166,8 @@ std::variant<ListSelection, ChartFileProblem> ListSelectionOf(const ChartFileFie
   }
   // Not one date or time where a chart file keeps them: whatever this is, it is not ours.
   if (failed == static_cast<int>(std::size(kLines))) {
-    return ChartFileProblem{true, kNotAChartFile, first->Reason};
+    return ChartFileProblem{true, kNotAChartFile,
+                            "It holds no date or time of birth where a chart file keeps them."};
   }
   if (first) return *first;
   return s;

@@ -56,8 +56,10 @@ class IndianChartTest : public QObject {
     QCOMPARE(w.lblCountry->text(), QStringLiteral("Country: India"));
     QCOMPARE(w.lblDOB->text(), QStringLiteral("Date of Birth: June 15, 1980"));
     QCOMPARE(w.lblTOB->text(), QStringLiteral("Time of Birth: 10 HH 30 MM "));
-    QCOMPARE(w.lblLatitude->text(), QStringLiteral("Latitude: 28 Degree 36 Minute"));
-    QCOMPARE(w.lblLongitude->text(), QStringLiteral("Longitude: 77 Degree 13 Minute"));
+    QCOMPARE(w.lblZone->text(), QStringLiteral("Time Zone: UTC+5:30, no daylight saving"));
+    QVERIFY(w.lblZone->x() > w.lblTOB->geometry().right());
+    QCOMPARE(w.lblLatitude->text(), QStringLiteral("Latitude: 28 Degree 36 Minute N"));
+    QCOMPARE(w.lblLongitude->text(), QStringLiteral("Longitude: 77 Degree 13 Minute E"));
 
     QCOMPARE(w.lblAyanamsha->text(), QStringLiteral("23\u00B0 34' 54\""));
     QCOMPARE(w.lblLagna->text(), QStringLiteral("Simha"));
@@ -77,6 +79,49 @@ class IndianChartTest : public QObject {
     QCOMPARE(w.lblStyle->text(), QStringLiteral("South Indian Style"));
     QCOMPARE(f.main()->lblStyleCaption->text(), QStringLiteral("South Indian Style"));
     QVERIFY(f.main()->mnuSouthStyle->isChecked());
+  }
+
+  // The birth data says in which zone the time was read and where the place lies.
+  void zoneAndDirectionsInTheBirthData_data() {
+    QTest::addColumn<int>("zoneRow");
+    QTest::addColumn<bool>("dst");
+    QTest::addColumn<bool>("south");
+    QTest::addColumn<bool>("west");
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QString>("latitude");
+    QTest::addColumn<QString>("longitude");
+    QTest::newRow("New York in summer")
+        << 27 << true << false << true << "Time Zone: UTC-5:00, daylight saving"
+        << "Latitude: 28 Degree 36 Minute N"
+        << "Longitude: 77 Degree 13 Minute W";
+    QTest::newRow("Sydney in summer")
+        << 8 << true << true << false << "Time Zone: UTC+10:00, daylight saving"
+        << "Latitude: 28 Degree 36 Minute S"
+        << "Longitude: 77 Degree 13 Minute E";
+    QTest::newRow("Greenwich") << 29 << false << true << true
+                               << "Time Zone: UTC+0:00, no daylight saving"
+                               << "Latitude: 28 Degree 36 Minute S"
+                               << "Longitude: 77 Degree 13 Minute W";
+  }
+  void zoneAndDirectionsInTheBirthData() {
+    QFETCH(int, zoneRow);
+    QFETCH(bool, dst);
+    QFETCH(bool, south);
+    QFETCH(bool, west);
+    QFETCH(QString, zone);
+    QFETCH(QString, latitude);
+    QFETCH(QString, longitude);
+    BirthEntry entry;
+    entry.ZoneRow = zoneRow;
+    entry.Dst = dst;
+    entry.South = south;
+    entry.West = west;
+    AppFixture f;
+    f.Fill(entry);
+    f.Click(f.form().cmdCalculate);
+    QCOMPARE(f.chart().lblZone->text(), zone);
+    QCOMPARE(f.chart().lblLatitude->text(), latitude);
+    QCOMPARE(f.chart().lblLongitude->text(), longitude);
   }
 
   void markupInTypedTextStaysText() {

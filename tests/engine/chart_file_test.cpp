@@ -153,7 +153,7 @@ TEST(ListSelectionTest, NoDateOrTimeAtAllIsNoChartFile) {
   const auto& problem = std::get<ChartFileProblem>(result);
   EXPECT_TRUE(problem.NotAChartFile);
   EXPECT_EQ(problem.Reason, "This is not a Velmora chart file.");
-  EXPECT_EQ(problem.Detail, "The day of birth \"x\" is not a day from 1 to 31.");
+  EXPECT_EQ(problem.Detail, "It holds no date or time of birth where a chart file keeps them.");
 }
 
 TEST(ListSelectionTest, ReadsTheListEntries) {

@@ -260,8 +260,8 @@ class OutputCommandsTest : public QObject {
                                     "ELF\x02\x01\x01\x00\x00\n\x01\x02\x03\n",
                                     14)
                              << QStringLiteral(
-                                    "This is not a Velmora chart file. "
-                                    "The day of birth is missing.");
+                                    "This is not a Velmora chart file. It holds no date or time "
+                                    "of birth where a chart file keeps them.");
     QTest::newRow("10 MB without a line end") << "bad.vmx" << QByteArray(10 * 1024 * 1024, '\xC0')
                                               << QStringLiteral(
                                                      "This is not a Velmora chart file. "
