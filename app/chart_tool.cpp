@@ -1,23 +1,22 @@
 #include "chart_tool.h"
 
-#include <unistd.h>
-
 #include <charconv>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 #include <variant>
 #include <vector>
 
 #include "engine/birth_data.h"
 #include "engine/chart.h"
 #include "engine/chart_file.h"
+#include "engine/json_chart_file.h"
 #include "engine/report.h"
 #include "engine/zodiac.h"
 #include "engine/zones.h"
 #include "json_writer.h"
+#include "output/chart_file_reader.h"
+#include "output/file_access.h"
+#include "terminal_text.h"
 #include "velmora/version.h"
 
 namespace velmora {
@@ -27,8 +26,9 @@ constexpr std::string_view kUsage = R"(Usage:
   velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --zone Z
                 --lat D:MM(N|S) --lon D:MM(E|W) [--dst]
                 --city TEXT --state TEXT --country TEXT
-                [--western] [--json] [--output FILE]
-  velmora-chart --open FILE.vmx [--zone Z] [--dst] [--western] [--json] [--output FILE]
+                [--western] [--json] [--output FILE] [--save-chart FILE]
+  velmora-chart --open FILE [--zone Z] [--dst] [--western] [--json] [--output FILE]
+                [--save-chart FILE]
   velmora-chart --zones | --help | --version
 
 Computes one birth chart the way the Velmora desktop program does and prints it.
@@ -44,8 +44,9 @@ Birth data
   --lat D:MM(N|S)    latitude, degrees 0 to 90 and minutes 0 to 59, e.g. 28:36N
   --lon D:MM(E|W)    longitude, degrees 0 to 180 and minutes 0 to 59, e.g. 77:13E
   --city, --state, --country TEXT   the place of birth
-  --open FILE.vmx    read name, date, time and place from a chart file saved by
-                     the desktop program; --zone and --dst still apply
+  --open FILE        read the birth from a chart file saved by the desktop
+                     program: a .vmj file gives the time zone and daylight saving
+                     too, a .vmx file holds neither; --zone and --dst still apply
 
 Output (to standard output unless --output is given)
   (default)          the Indian chart's text report, 26 lines
@@ -65,16 +66,22 @@ Output (to standard output unless --output is given)
                      ("lord", "years", "months", "days" left at birth)
   --output FILE      write to FILE instead; the report is then written byte for
                      byte as the desktop program's export writes it (Latin-1,
-                     CR LF line ends), the other outputs as UTF-8 text
+                     CR LF line ends), the other outputs as UTF-8 text; a file
+                     replaced keeps its permissions, and a folder, named pipe,
+                     device or symbolic link at FILE is refused
+  --save-chart FILE  also save the birth data of the chart as a chart file the
+                     desktop program opens: FILE.vmj keeps every character, the
+                     time zone and daylight saving; FILE.vmx is the older form
 
 Exit status: 0 on success; 2 for invalid birth data (the form's message on
-standard error), an unknown or incomplete option, an ambiguous zone or an
-unreadable chart file; 1 when the output file cannot be written.
+standard error), an unknown or incomplete option, an ambiguous zone or a
+chart file that cannot be read or is not a regular file; 1 when the output
+file or the chart file cannot be written.
 )";
 
 struct Options {
   std::optional<std::string> Name, Date, Time, Zone, Latitude, Longitude, City, State, Country;
-  std::optional<std::string> OpenPath, OutputPath;
+  std::optional<std::string> OpenPath, OutputPath, SaveChartPath;
   bool DaylightSaving = false;
   bool Western = false;
   bool Json = false;
@@ -106,7 +113,7 @@ std::variant<Options, UsageError> ParseOptions(std::span<const std::string_view>
       {"--lat", &Options::Latitude},      {"--lon", &Options::Longitude},
       {"--city", &Options::City},         {"--state", &Options::State},
       {"--country", &Options::Country},   {"--open", &Options::OpenPath},
-      {"--output", &Options::OutputPath},
+      {"--output", &Options::OutputPath}, {"--save-chart", &Options::SaveChartPath},
   };
   struct SwitchFlag {
     std::string_view Flag;
@@ -266,29 +273,51 @@ std::variant<BirthFormData, UsageError> FormFromOptions(const Options& o) {
   return f;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path, std::string& reason) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    reason = "cannot open it";
-    return std::nullopt;
-  }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    reason = "a read error occurred";
-    return std::nullopt;
-  }
-  return bytes;
+std::string ProblemText(const ChartFileProblem& problem) {
+  return problem.Detail.empty() ? problem.Reason : problem.Reason + " " + problem.Detail;
 }
 
-std::variant<BirthFormData, UsageError> FormFromChartFile(const std::string& path) {
-  std::string reason;
-  const auto bytes = ReadWholeFile(path, reason);
-  if (!bytes) return UsageError{"cannot read the chart file " + path + ": " + reason};
-  auto form = FormDataOf(DecodeChartFile(*bytes));
-  if (const auto* why = std::get_if<std::string>(&form)) {
-    return UsageError{"the chart file " + path + " cannot be used: " + *why};
+std::variant<OpenedChartFile, UsageError> FormFromChartFile(const std::string& path) {
+  // As much as the desktop program's Open reads: a huge file or a device cannot fill memory.
+  const auto start = ReadFileStart(path, kAnyChartFileReadLimit);
+  if (const auto* why = std::get_if<std::string>(&start)) {
+    return UsageError{"cannot read the chart file " + path + ": " + *why};
   }
-  return std::get<BirthFormData>(std::move(form));
+  const FileStart& bytes = std::get<FileStart>(start);
+  // No box lengths to hold: these lines go to no form, and a shorter limit would refuse
+  // files that open today.
+  auto opened = ReadAnyChartFile(path, bytes.Bytes, bytes.Whole, ChartFileLineLimits{});
+  if (const auto* problem = std::get_if<ChartFileProblem>(&opened)) {
+    return UsageError{"the chart file " + path + " cannot be opened. " + ProblemText(*problem)};
+  }
+  return std::get<OpenedChartFile>(std::move(opened));
+}
+
+// The chart file's bytes for an entry, in the kind of file the path names.
+std::variant<std::string, UsageError> ChartFileFor(const std::string& path,
+                                                   const BirthFormData& form) {
+  if (IsJsonChartFilePath(path)) {
+    auto file = JsonChartFileBytes(form);
+    if (const auto* problem = std::get_if<ChartFileProblem>(&file)) {
+      return UsageError{"--save-chart " + path + ": " + problem->Reason};
+    }
+    return std::get<std::string>(std::move(file));
+  }
+  if (!IsVmxChartFilePath(path)) {
+    return UsageError{"--save-chart " + path + ": the name must end in .vmj or .vmx"};
+  }
+  auto file = EncodeChartFile(ChartFileFieldsOf(form));
+  if (const auto* bad = std::get_if<UnstorableCharacter>(&file)) {
+    return UsageError{"--save-chart " + path + ": line " + std::to_string(bad->Line) +
+                      " holds a character that a .vmx chart file cannot store (U+" +
+                      [](char32_t c) {
+                        char hex[16];
+                        std::snprintf(hex, sizeof hex, "%04X", static_cast<unsigned>(c));
+                        return std::string(hex);
+                      }(bad->CodePoint) +
+                      "); save it as a .vmj file, which keeps every character"};
+  }
+  return std::get<std::string>(std::move(file));
 }
 
 // The report for a terminal: UTF-8 and plain line feeds (the lone CR lines become empty).
@@ -387,32 +416,6 @@ std::string ChartJson(const ChartRecord& sidereal, const CellTexts& cells,
   return json.Take() + "\n";
 }
 
-// Writes through a temporary file and a rename, so an existing file is never left half
-// written.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& reason) {
-  const std::string temporary = path + ".tmp-" + std::to_string(::getpid());
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) {
-      reason = "cannot create it";
-      return false;
-    }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      std::remove(temporary.c_str());
-      reason = "writing failed";
-      return false;
-    }
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    reason = "cannot replace it";
-    return false;
-  }
-  return true;
-}
-
 std::string ZoneList() {
   std::string out;
   for (int row = 0; row < kZoneCount; ++row) {
@@ -422,8 +425,10 @@ std::string ZoneList() {
   return out;
 }
 
+// Messages quote names, paths and option values as typed: escaped, so that an ESC among
+// them cannot drive the terminal.
 ToolResult Fail(int status, const std::string& message) {
-  return {status, {}, "velmora-chart: " + message + "\n"};
+  return {status, {}, EscapeForTerminal("velmora-chart: " + message + "\n")};
 }
 
 }  // namespace
@@ -438,17 +443,29 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
   if (o.Version) return {kExitOk, std::string("velmora-chart ") + kVersion + "\n", {}};
   if (o.Zones) return {kExitOk, ZoneList(), {}};
 
-  auto form = o.OpenPath ? FormFromChartFile(*o.OpenPath) : FormFromOptions(o);
+  std::variant<OpenedChartFile, UsageError> form = UsageError{};
+  if (o.OpenPath) {
+    form = FormFromChartFile(*o.OpenPath);
+  } else {
+    auto typed = FormFromOptions(o);
+    if (auto* e = std::get_if<UsageError>(&typed)) return Fail(kExitBadInput, e->Message);
+    form = OpenedChartFile{std::get<BirthFormData>(std::move(typed)), false};
+  }
   if (auto* e = std::get_if<UsageError>(&form)) return Fail(kExitBadInput, e->Message);
-  BirthFormData& f = std::get<BirthFormData>(form);
-  f.DaylightSaving = o.DaylightSaving;
+  BirthFormData& f = std::get<OpenedChartFile>(form).Entry;
+  // A file that holds daylight saving keeps it unless --dst says it was in force.
+  if (!std::get<OpenedChartFile>(form).HoldsZone || o.DaylightSaving)
+    f.DaylightSaving = o.DaylightSaving;
   if (o.Zone) {
     auto zone = ParseZone(*o.Zone);
     if (auto* e = std::get_if<UsageError>(&zone)) return Fail(kExitBadInput, e->Message);
     f.ZoneRow = std::get<int>(zone);
   }
-  if (auto bad = ValidateListValues(f)) return {kExitBadInput, {}, bad->Message + "\n"};
-  if (auto bad = ValidateInput(f)) return {kExitBadInput, {}, bad->Message + "\n"};
+  if (auto bad = ValidateListValues(f)) {
+    return {kExitBadInput, {}, EscapeForTerminal(bad->Message + "\n")};
+  }
+  if (auto bad = ValidateInput(f))
+    return {kExitBadInput, {}, EscapeForTerminal(bad->Message + "\n")};
 
   LookupTables tables;
   FillZoneTables(tables);
@@ -477,13 +494,21 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
   } else {
     output = ReportForTerminal(TextReport(sidereal));
   }
+  if (o.SaveChartPath) {
+    auto file = ChartFileFor(*o.SaveChartPath, f);
+    if (auto* e = std::get_if<UsageError>(&file)) return Fail(kExitBadInput, e->Message);
+    if (const auto reason = ReplaceFileAtomically(*o.SaveChartPath, std::get<std::string>(file))) {
+      return Fail(kExitWriteFailed, "cannot write " + *o.SaveChartPath + ": " + *reason);
+    }
+  }
   if (o.OutputPath) {
-    std::string reason;
-    if (!WriteFileAtomically(*o.OutputPath, output, reason)) {
-      return Fail(kExitWriteFailed, "cannot write " + *o.OutputPath + ": " + reason);
+    if (const auto reason = ReplaceFileAtomically(*o.OutputPath, output)) {
+      return Fail(kExitWriteFailed, "cannot write " + *o.OutputPath + ": " + *reason);
     }
     return {};
   }
+  // JSON escapes for itself; the reports hold the name, city, state and country as given.
+  if (!o.Json) output = EscapeForTerminal(output);
   return {kExitOk, std::move(output), {}};
 }
 

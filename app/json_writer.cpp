@@ -4,6 +4,7 @@
 #include "engine/divisional.h"
 #include "engine/turns.h"
 #include "engine/zodiac.h"
+#include "terminal_text.h"
 
 #include <array>
 #include <charconv>
@@ -66,33 +67,33 @@ void JsonWriter::String(std::string_view value) {
   WriteQuoted(value);
 }
 
+// Always a valid JSON string of valid UTF-8, whatever the bytes: a name from a command line
+// or an old file may be in another encoding, and one stray byte would make the whole
+// document unreadable. Such a byte becomes U+FFFD; controls, DEL and C1 are escaped so that
+// the document is also safe to print on a terminal.
 void JsonWriter::WriteQuoted(std::string_view value) {
   out_ += '"';
-  for (char ch : value) {
-    switch (ch) {
-      case '"':
-        out_ += "\\\"";
-        break;
-      case '\\':
-        out_ += "\\\\";
-        break;
-      case '\n':
-        out_ += "\\n";
-        break;
-      case '\r':
-        out_ += "\\r";
-        break;
-      case '\t':
-        out_ += "\\t";
-        break;
-      default:
-        if (static_cast<unsigned char>(ch) < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(ch));
-          out_ += buf;
-        } else {
-          out_ += ch;
-        }
+  for (std::size_t at = 0; at < value.size();) {
+    const std::size_t from = at;
+    const std::optional<char32_t> c = NextUtf8CodePoint(value, at);
+    if (!c) {
+      out_ += "\\ufffd";
+    } else if (*c == '"') {
+      out_ += "\\\"";
+    } else if (*c == '\\') {
+      out_ += "\\\\";
+    } else if (*c == '\n') {
+      out_ += "\\n";
+    } else if (*c == '\r') {
+      out_ += "\\r";
+    } else if (*c == '\t') {
+      out_ += "\\t";
+    } else if (IsControlCharacter(*c)) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(*c));
+      out_ += buf;
+    } else {
+      out_.append(value.substr(from, at - from));
     }
   }
   out_ += '"';

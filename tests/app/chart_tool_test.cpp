@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/chart_tool.h"
+#include "temp_folder.h"
 #include "velmora/version.h"
 
 namespace velmora {
@@ -118,9 +122,9 @@ TEST(ChartToolTest, EqualsFormOfOptions) {
 TEST(ChartToolTest, HelpNamesEveryOptionAndVersionComesFromTheBuild) {
   const ToolResult help = RunTool({"--help"});
   EXPECT_EQ(help.ExitStatus, kExitOk);
-  for (const char* flag :
-       {"--name", "--date", "--time", "--zone", "--lat", "--lon", "--dst", "--city", "--state",
-        "--country", "--western", "--json", "--output", "--open", "--zones", "Exit status"}) {
+  for (const char* flag : {"--name", "--date", "--time", "--zone", "--lat", "--lon", "--dst",
+                           "--city", "--state", "--country", "--western", "--json", "--output",
+                           "--open", "--save-chart", "--zones", "Exit status"}) {
     EXPECT_NE(help.Out.find(flag), std::string::npos) << flag;
   }
   EXPECT_EQ(RunTool({"--version"}).Out, std::string("velmora-chart ") + kVersion + "\n");
@@ -140,6 +144,241 @@ TEST(ChartToolTest, UnwritableOutputIsExitStatus1) {
   EXPECT_EQ(r.ExitStatus, kExitWriteFailed);
   EXPECT_NE(r.Err.find("cannot write /nonexistent-folder/report.txt"), std::string::npos);
 }
+
+using test::TempFolder;
+
+ToolResult RunDelhiInto(const std::string& output) {
+  std::vector<std::string_view> args = Delhi();
+  args.push_back("--output");
+  args.push_back(output);
+  return RunTool(args);
+}
+
+// Each row puts something other than a regular file where --output or --open points.
+struct SpecialFileCase {
+  const char* Name;
+  void (*Make)(const std::string& path);
+  const char* Reason;
+};
+
+constexpr SpecialFileCase kSpecialFiles[] = {
+    {"NamedPipe", [](const std::string& p) { ::mkfifo(p.c_str(), 0600); },
+     "it is a named pipe, not a regular file"},
+    {"Folder", [](const std::string& p) { std::filesystem::create_directory(p); },
+     "it is a folder"},
+    {"LinkToAPrivateFile",
+     [](const std::string& p) {
+       test::PutFile(p + ".victim", "secret");
+       std::filesystem::create_symlink(p + ".victim", p);
+     },
+     nullptr},
+};
+
+class ChartToolOutputRefusalTest : public testing::TestWithParam<SpecialFileCase> {};
+
+TEST_P(ChartToolOutputRefusalTest, IsStatus1WithTheReasonAndWritesNothing) {
+  TempFolder folder;
+  const std::string path = folder / "out";
+  GetParam().Make(path);
+  const auto before = folder.Names();
+  const ToolResult r = RunDelhiInto(path);
+  EXPECT_EQ(r.ExitStatus, kExitWriteFailed);
+  const std::string reason = GetParam().Reason
+                                 ? GetParam().Reason
+                                 : "it is a symbolic link; give the name of the file itself";
+  EXPECT_EQ(r.Err, "velmora-chart: cannot write " + path + ": " + reason + "\n");
+  EXPECT_EQ(folder.Names(), before);
+  if (!GetParam().Reason) {
+    EXPECT_EQ(test::FileBytes(path + ".victim"), "secret");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, ChartToolOutputRefusalTest, testing::ValuesIn(kSpecialFiles),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+class ChartToolOpenRefusalTest : public testing::TestWithParam<SpecialFileCase> {};
+
+// A pipe without a writer would hang a plain open; a folder made the reader throw.
+TEST_P(ChartToolOpenRefusalTest, IsStatus2WithTheReason) {
+  TempFolder folder;
+  const std::string path = folder / "chart.vmx";
+  GetParam().Make(path);
+  const ToolResult r = RunTool({"--open", path});
+  EXPECT_EQ(r.ExitStatus, kExitBadInput);
+  EXPECT_EQ(r.Err,
+            "velmora-chart: cannot read the chart file " + path + ": " + GetParam().Reason + "\n");
+}
+
+// Not the link row: a link to a chart file opens that file, as it should.
+INSTANTIATE_TEST_SUITE_P(Sources, ChartToolOpenRefusalTest,
+                         testing::ValuesIn(std::begin(kSpecialFiles),
+                                           std::begin(kSpecialFiles) + 2),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(ChartToolTest, OpenRefusesAnEndlessDevice) {
+  const ToolResult r = RunTool({"--open", "/dev/zero"});
+  EXPECT_EQ(r.ExitStatus, kExitBadInput);
+  EXPECT_EQ(r.Err,
+            "velmora-chart: cannot read the chart file /dev/zero: it is a device, not a regular "
+            "file\n");
+}
+
+// More than a chart file can hold, without one line end: only the start is read.
+TEST(ChartToolTest, OpenReadsNoMoreThanAChartFileHolds) {
+  TempFolder folder;
+  const std::string path = folder / "huge.vmx";
+  test::PutFile(path, std::string(8 << 20, '\xB8'));
+  const ToolResult r = RunTool({"--open", path});
+  EXPECT_EQ(r.ExitStatus, kExitBadInput);
+  EXPECT_EQ(r.Err, "velmora-chart: the chart file " + path +
+                       " cannot be used: its first fifteen lines are longer than the form's "
+                       "boxes can hold\n");
+}
+
+TEST(ChartToolTest, OutputKeepsThePermissionsOfTheFileItReplaces) {
+  TempFolder folder;
+  const std::string path = folder / "report.txt";
+  test::PutFile(path, "old");
+  ::chmod(path.c_str(), 0600);
+  ASSERT_EQ(RunDelhiInto(path).ExitStatus, kExitOk);
+  struct stat st {};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  EXPECT_EQ(test::FileBytes(path).substr(0, 4), "Name");
+  EXPECT_EQ(folder.Names(), std::set<std::string>{"report.txt"});
+}
+
+// ---- Chart files ----
+
+std::vector<std::string_view> Sydney() {
+  return {"--name",          "Jos\u00e9 \u0917\u0940\u0924\u093e",
+          "--date",          "1995-01-12",
+          "--time",          "6:45",
+          "--zone",          "AEST",
+          "--dst",           "--lat",
+          "33:52S",          "--lon",
+          "151:12E",         "--city",
+          "Sydney",          "--state",
+          "New South Wales", "--country",
+          "Australia"};
+}
+
+std::string ReadFile(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return "<missing>";
+  std::string bytes;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+    bytes.append(buffer, n);
+  std::fclose(file);
+  return bytes;
+}
+
+std::string TempPath(const std::string& name) {
+  const std::string path = testing::TempDir() + "velmora-" + name;
+  std::remove(path.c_str());
+  return path;
+}
+
+ToolResult RunWith(std::vector<std::string_view> args,
+                   std::initializer_list<std::string_view> more) {
+  args.insert(args.end(), more.begin(), more.end());
+  return RunTool(args);
+}
+
+TEST(ChartToolChartFileTest, VmjKeepsTheZoneAndDaylightSaving) {
+  const std::string path = TempPath("sydney.vmj");
+  const ToolResult saved = RunWith(Sydney(), {"--save-chart", path});
+  ASSERT_EQ(saved.ExitStatus, kExitOk) << saved.Err;
+  EXPECT_NE(ReadFile(path).find("\"daylightSaving\": true"), std::string::npos);
+  // Reopened without --zone or --dst: the same chart, the same person.
+  const ToolResult reopened = RunTool({"--open", path});
+  EXPECT_EQ(reopened.ExitStatus, kExitOk) << reopened.Err;
+  EXPECT_EQ(reopened.Out, saved.Out);
+  // The flags still override what the file holds.
+  EXPECT_NE(RunTool({"--open", path, "--zone", "IST"}).Out, saved.Out);
+  std::remove(path.c_str());
+}
+
+TEST(ChartToolChartFileTest, VmxIsWrittenAsTheDesktopProgramWritesIt) {
+  const std::string path = TempPath("delhi.vmx");
+  const ToolResult r = RunWith(Delhi(), {"--save-chart", path});
+  ASSERT_EQ(r.ExitStatus, kExitOk) << r.Err;
+  EXPECT_EQ(ReadFile(path), ReadFile(VELMORA_TEST_DATA "/cli/delhi.vmx"));
+  std::remove(path.c_str());
+}
+
+struct SaveChartErrorCase {
+  const char* Name;
+  const char* File;
+  int Status;
+  const char* Stderr;  // the start of it
+};
+
+class ChartToolSaveChartErrorTest : public testing::TestWithParam<SaveChartErrorCase> {};
+
+TEST_P(ChartToolSaveChartErrorTest, WritesNothingAndSaysWhy) {
+  const auto& p = GetParam();
+  const std::string path = p.File[0] == '/' ? std::string(p.File) : TempPath(p.File);
+  const ToolResult r = RunWith(Sydney(), {"--save-chart", path});
+  EXPECT_EQ(r.ExitStatus, p.Status);
+  EXPECT_EQ(r.Out, "");
+  EXPECT_EQ(r.Err.substr(0, r.Err.find(path)), p.Stderr) << r.Err;
+  EXPECT_EQ(ReadFile(path), "<missing>");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ChartToolSaveChartErrorTest,
+    testing::Values(SaveChartErrorCase{"VmxCannotHoldTheName", "jose.vmx", kExitBadInput,
+                                       "velmora-chart: --save-chart "},
+                    SaveChartErrorCase{"NeitherVmjNorVmx", "jose.txt", kExitBadInput,
+                                       "velmora-chart: --save-chart "},
+                    SaveChartErrorCase{"FolderMissing", "/nonexistent-folder/jose.vmj",
+                                       kExitWriteFailed, "velmora-chart: cannot write "}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(ChartToolChartFileTest, VmxRefusalSuggestsVmj) {
+  const std::string path = TempPath("jose.vmx");
+  const ToolResult r = RunWith(Sydney(), {"--save-chart", path});
+  EXPECT_NE(r.Err.find("save it as a .vmj file, which keeps every character"), std::string::npos)
+      << r.Err;
+}
+
+struct OpenErrorCase {
+  const char* Name;
+  const char* File;
+  const char* Bytes;
+  const char* Says;
+};
+
+class ChartToolOpenErrorTest : public testing::TestWithParam<OpenErrorCase> {};
+
+TEST_P(ChartToolOpenErrorTest, SaysInWordsWhatIsWrong) {
+  const auto& p = GetParam();
+  const std::string path = TempPath(p.File);
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  std::fputs(p.Bytes, file);
+  std::fclose(file);
+  const ToolResult r = RunTool({"--open", path});
+  EXPECT_EQ(r.ExitStatus, kExitBadInput);
+  EXPECT_EQ(r.Err, "velmora-chart: the chart file " + path + " cannot be opened. " + p.Says + "\n");
+  std::remove(path.c_str());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ChartToolOpenErrorTest,
+    testing::Values(
+        OpenErrorCase{
+            "TextFileAsVmx", "notes.vmx", "shopping list\nmilk\n",
+            "This is not a Velmora chart file. It holds no date or time of birth where a chart "
+            "file keeps them."},
+        OpenErrorCase{"VmjCutShort", "cut.vmj", "{\"format\": 1, \"name\": \"Asha",
+                      "This is not a Velmora chart file. Its text is not a chart file's JSON "
+                      "object."},
+        OpenErrorCase{"VmjWithoutYear", "noyear.vmj",
+                      "{\"format\": 1, \"name\": \"Asha\", \"date\": {\"month\": 1, \"day\": 2}}",
+                      "The birth year is missing."}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 // The number after "key": in the object that follows "record": (the first of each).
 double JsonNumberIn(const std::string& json, std::string_view record, std::string_view key) {
