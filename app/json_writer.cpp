@@ -1,6 +1,9 @@
 #include "json_writer.h"
 
+#include "engine/dasha.h"
+#include "engine/divisional.h"
 #include "engine/turns.h"
+#include "engine/zodiac.h"
 #include "terminal_text.h"
 
 #include <array>
@@ -170,6 +173,84 @@ struct FieldWriter {
 void WriteChartRecord(JsonWriter& json, const ChartRecord& record) {
   json.BeginObject();
   VisitChartFields(record, FieldWriter{json});
+  json.EndObject();
+}
+
+namespace {
+
+void WriteLongitudesOf(JsonWriter& json, const ChartRecord& record) {
+  json.BeginObject();
+  for (std::size_t row = 0; row < kLongitudeRows; ++row) {
+    json.Key(kLongitudeNames[row]);
+    json.Number(record.Longitudes[row]);
+  }
+  json.EndObject();
+}
+
+void WritePeriod(JsonWriter& json, const ChartRecord& sidereal, const DashaPeriod& period) {
+  json.Key("lord");
+  json.String(kDashaLords[static_cast<std::size_t>(period.LordIndex)].Name);
+  json.Key("start");
+  json.String(IsoDate(DateFromBirth(sidereal, period.StartDaysFromBirth)));
+  json.Key("end");
+  json.String(IsoDate(DateFromBirth(sidereal, period.EndDaysFromBirth)));
+}
+
+}  // namespace
+
+void WriteLongitudes(JsonWriter& json, const ChartRecord& sidereal, const ChartRecord& tropical) {
+  json.BeginObject();
+  json.Key("sidereal");
+  WriteLongitudesOf(json, sidereal);
+  json.Key("tropical");
+  WriteLongitudesOf(json, tropical);
+  json.EndObject();
+}
+
+void WriteDivisional(JsonWriter& json, const ChartRecord& sidereal) {
+  json.BeginObject();
+  for (const DivisionInfo& division : kDivisions) {
+    json.Key(division.Key);
+    json.BeginObject();
+    const auto signs = DivisionalSigns(division.Division, sidereal);
+    for (std::size_t row = 0; row < kLongitudeRows; ++row) {
+      json.Key(kLongitudeNames[row]);
+      json.String(kEnglishSignNames[static_cast<std::size_t>(signs[row])]);
+    }
+    json.EndObject();
+  }
+  json.EndObject();
+}
+
+void WriteDasha(JsonWriter& json, const ChartRecord& sidereal) {
+  json.BeginArray();
+  for (const Mahadasha& mahadasha : VimshottariDashas(sidereal)) {
+    json.BeginObject();
+    WritePeriod(json, sidereal, mahadasha.Period);
+    json.Key("antardashas");
+    json.BeginArray();
+    for (const DashaPeriod& antardasha : mahadasha.Antardashas) {
+      json.BeginObject();
+      WritePeriod(json, sidereal, antardasha);
+      json.EndObject();
+    }
+    json.EndArray();
+    json.EndObject();
+  }
+  json.EndArray();
+}
+
+void WriteDashaBalance(JsonWriter& json, const ChartRecord& sidereal) {
+  const DashaBalance balance = VimshottariBalance(sidereal);
+  json.BeginObject();
+  json.Key("lord");
+  json.String(kDashaLords[static_cast<std::size_t>(balance.LordIndex)].Name);
+  json.Key("years");
+  json.Integer(balance.Years);
+  json.Key("months");
+  json.Integer(balance.Months);
+  json.Key("days");
+  json.Integer(balance.Days);
   json.EndObject();
 }
 

@@ -34,6 +34,8 @@ bool VelmoraApp::Start() {
   connect(form_.get(), &BirthForm::westernChartRequested, this, &VelmoraApp::WesternChart);
   connect(form_.get(), &BirthForm::aboutRequested, this, [this] { ShowAbout(form_.get()); });
   connect(form_.get(), &BirthForm::exitRequested, this, &VelmoraApp::Exit);
+  connect(form_.get(), &BirthForm::openRequested, this,
+          [this] { OpenChartFile(platform_, *form_, mainWindow_.data(), paths_); });
   form_->show();
   return true;
 }
@@ -93,7 +95,7 @@ void VelmoraApp::ShowAbout(QWidget* parent) {
 
 void VelmoraApp::ConnectOutputCommands(MainWindow& main) {
   connect(&main, &MainWindow::openRequested, this,
-          [this, &main] { OpenChartFile(platform_, *form_, main, paths_); });
+          [this, &main] { OpenChartFile(platform_, *form_, &main, paths_); });
   connect(&main, &MainWindow::saveRequested, this,
           [this, &main] { SaveChartFile(platform_, *form_, sidereal_, main, paths_); });
   connect(&main, &MainWindow::saveAsRequested, this,

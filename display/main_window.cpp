@@ -201,23 +201,26 @@ void MainWindow::CreateMenus() {
   mnuFile = bar->addMenu(QStringLiteral("&File"));
   mnuNew = mnuFile->addAction(QStringLiteral("&New"));
   mnuOpen = mnuFile->addAction(QStringLiteral("&Open"));
-  mnuSaveAsText = mnuFile->addMenu(QStringLiteral("Save As &Text File"));
-  mnuSave = mnuSaveAsText->addAction(QStringLiteral("&Save"));
-  mnuSaveAs = mnuSaveAsText->addAction(QStringLiteral("Save &As"));
+  // Save and Save As stand in the File menu itself, where users look for them; the submenu
+  // that once held them is kept empty and out of sight.
+  mnuSaveAsText = new QMenu(QStringLiteral("Save As &Text File"), mnuFile);
+  mnuSaveAsText->menuAction()->setVisible(false);
+  mnuSave = mnuFile->addAction(QStringLiteral("&Save"));
+  mnuSaveAs = mnuFile->addAction(QStringLiteral("Save &As"));
   mnuSaveAsJpeg = mnuFile->addAction(QStringLiteral("Save As &JPEG"));
-  QAction* separator1 = mnuFile->addSeparator();
+  mnuFile->addSeparator();
   mnuExport = mnuFile->addAction(QStringLiteral("&Export Chart As Text"));
-  QAction* separator2 = mnuFile->addSeparator();
+  mnuFile->addSeparator();
   mnuPrint = mnuFile->addAction(QStringLiteral("&Print"));
-  QAction* separator3 = mnuFile->addSeparator();
+  mnuFile->addSeparator();
   mnuBack = mnuFile->addAction(QStringLiteral("&Back"));
   mnuFile->addSeparator();
   mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
-  // The file commands are reached through the toolbar; their entries are kept but not shown.
-  for (QAction* hidden : {mnuNew, mnuOpen, mnuSaveAsText->menuAction(), mnuSaveAsJpeg, separator1,
-                          mnuExport, separator2, mnuPrint, separator3}) {
-    hidden->setVisible(false);
-  }
+  mnuNew->setShortcut(QKeySequence::New);
+  mnuOpen->setShortcut(QKeySequence::Open);
+  mnuSave->setShortcut(QKeySequence::Save);
+  mnuSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  mnuPrint->setShortcut(QKeySequence::Print);
   connect(mnuNew, &QAction::triggered, this, &MainWindow::newRequested);
   connect(mnuOpen, &QAction::triggered, this, &MainWindow::openRequested);
   connect(mnuSave, &QAction::triggered, this, &MainWindow::saveRequested);
