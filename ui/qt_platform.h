@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QLockFile>
+#include <QMessageBox>
 #include <memory>
 
 #include "platform.h"
@@ -26,6 +27,10 @@ class QtPlatform final : public Platform {
   QString lockPath_;
   std::unique_ptr<QLockFile> lock_;
 };
+
+// The message box ShowMessage runs, every text in it shown as plain text.
+std::unique_ptr<QMessageBox> MessageBoxFor(QWidget* parent, const QString& text, MessageIcon icon,
+                                           const QString& title);
 
 // The lock file of the current user's instance, in a folder that only this user can write
 // to; empty when there is no such folder.
