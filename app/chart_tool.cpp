@@ -27,8 +27,9 @@ constexpr std::string_view kUsage = R"(Usage:
   velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --zone Z
                 --lat D:MM(N|S) --lon D:MM(E|W) [--dst]
                 --city TEXT --state TEXT --country TEXT
-                [--western] [--json] [--output FILE]
-  velmora-chart --open FILE.vmx [--zone Z] [--dst] [--western] [--json] [--output FILE]
+                [--western] [--json] [--output FILE | --pdf FILE.pdf]
+  velmora-chart --open FILE.vmx [--zone Z] [--dst] [--western] [--json]
+                [--output FILE | --pdf FILE.pdf]
   velmora-chart --zones | --help | --version
 
 Computes one birth chart the way the Velmora desktop program does and prints it.
@@ -59,6 +60,10 @@ Output (to standard output unless --output is given)
   --output FILE      write to FILE instead; the report is then written byte for
                      byte as the desktop program's export writes it (Latin-1,
                      CR LF line ends), the other outputs as UTF-8 text
+  --pdf FILE.pdf     write the printable report instead: birth data, the South
+                     Indian chart, positions and every interpretation text on
+                     A4 or Letter pages (from the locale); with --western the
+                     Western wheel gets a page of its own
 
 Exit status: 0 on success; 2 for invalid birth data (the form's message on
 standard error), an unknown or incomplete option, an ambiguous zone or an
@@ -67,7 +72,7 @@ unreadable chart file; 1 when the output file cannot be written.
 
 struct Options {
   std::optional<std::string> Name, Date, Time, Zone, Latitude, Longitude, City, State, Country;
-  std::optional<std::string> OpenPath, OutputPath;
+  std::optional<std::string> OpenPath, OutputPath, PdfPath;
   bool DaylightSaving = false;
   bool Western = false;
   bool Json = false;
@@ -99,7 +104,7 @@ std::variant<Options, UsageError> ParseOptions(std::span<const std::string_view>
       {"--lat", &Options::Latitude},      {"--lon", &Options::Longitude},
       {"--city", &Options::City},         {"--state", &Options::State},
       {"--country", &Options::Country},   {"--open", &Options::OpenPath},
-      {"--output", &Options::OutputPath},
+      {"--output", &Options::OutputPath}, {"--pdf", &Options::PdfPath},
   };
   struct SwitchFlag {
     std::string_view Flag;
@@ -413,7 +418,7 @@ ToolResult Fail(int status, const std::string& message) {
 
 }  // namespace
 
-ToolResult RunChartTool(std::span<const std::string_view> args) {
+ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportWriter& writePdf) {
   auto parsed = ParseOptions(args);
   if (auto* e = std::get_if<UsageError>(&parsed)) {
     return Fail(kExitBadInput, e->Message + " (velmora-chart --help explains the options)");
@@ -443,6 +448,25 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
   RunSiderealEngine(sidereal);
   SetDisplayValues(sidereal);
   SetInterpretationKeys(sidereal);
+
+  if (o.PdfPath) {
+    if (o.OutputPath || o.Json)
+      return Fail(kExitBadInput, "--pdf cannot be combined with --output or --json");
+    CellTexts cells;
+    FillIndianCells(sidereal, tables, cells);
+    ChartRecord tropical;
+    std::optional<WesternWheel> wheel;
+    if (o.Western) {
+      ReadBirthData(tropical, f);
+      RunTropicalEngine(tropical);
+      wheel = ComputeWesternWheel(tropical, tables);
+    }
+    const auto failure = writePdf ? writePdf({sidereal, cells, wheel ? &tropical : nullptr,
+                                              wheel ? &*wheel : nullptr, *o.PdfPath})
+                                  : std::optional<std::string>("this build has no PDF renderer");
+    if (failure) return Fail(kExitWriteFailed, "cannot write " + *o.PdfPath + ": " + *failure);
+    return {};
+  }
 
   std::string output;
   if (o.Json || o.Western) {

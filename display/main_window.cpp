@@ -194,6 +194,7 @@ void MainWindow::CreateMenus() {
   QAction* separator1 = mnuFile->addSeparator();
   mnuExport = mnuFile->addAction(QStringLiteral("&Export Chart As Text"));
   QAction* separator2 = mnuFile->addSeparator();
+  mnuExportPdf = mnuFile->addAction(QStringLiteral("Export Report As &PDF..."));
   mnuPrint = mnuFile->addAction(QStringLiteral("&Print"));
   QAction* separator3 = mnuFile->addSeparator();
   mnuBack = mnuFile->addAction(QStringLiteral("&Back"));
@@ -210,6 +211,7 @@ void MainWindow::CreateMenus() {
   connect(mnuSaveAs, &QAction::triggered, this, &MainWindow::saveAsRequested);
   connect(mnuSaveAsJpeg, &QAction::triggered, this, &MainWindow::saveJpegRequested);
   connect(mnuExport, &QAction::triggered, this, &MainWindow::exportRequested);
+  connect(mnuExportPdf, &QAction::triggered, this, &MainWindow::exportPdfRequested);
   connect(mnuPrint, &QAction::triggered, this, &MainWindow::printRequested);
   connect(mnuBack, &QAction::triggered, this, &MainWindow::backRequested);
   connect(mnuExit, &QAction::triggered, this, &MainWindow::exitRequested);

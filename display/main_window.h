@@ -79,6 +79,7 @@ class MainWindow : public QMainWindow {
   QAction* mnuSaveAs;
   QAction* mnuSaveAsJpeg;
   QAction* mnuExport;
+  QAction* mnuExportPdf;
   QAction* mnuPrint;
   QAction* mnuBack;
   QAction* mnuExit;
@@ -114,6 +115,7 @@ class MainWindow : public QMainWindow {
   void saveRequested();
   void saveAsRequested();
   void exportRequested();
+  void exportPdfRequested();
   void printRequested();
   void saveJpegRequested();
   void aboutRequested();

@@ -10,6 +10,7 @@ VELMORA_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  fonts-dejavu-core fonts-lohit-deva poppler-utils
   desktop-file-utils appstream dpkg-dev
 )
 
