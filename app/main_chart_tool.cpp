@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,7 +38,13 @@ int main(int argc, char** argv) {
     ::execv(tool.c_str(), argv);
     return "cannot start the report renderer " + tool + ": " + std::strerror(errno);
   };
-  const velmora::ToolResult result = velmora::RunChartTool(args, startRenderer);
+  velmora::ToolResult result;
+  try {
+    result = velmora::RunChartTool(args, startRenderer);
+  } catch (const std::exception& e) {
+    // Whatever went wrong, the user gets a sentence and a status, not an abort and a core.
+    result = {velmora::kExitBadInput, {}, std::string("velmora-chart: ") + e.what() + "\n"};
+  }
   std::fwrite(result.Out.data(), 1, result.Out.size(), stdout);
   // A report that never arrived (a full disk, a closed pipe) is a failure, not a success.
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {

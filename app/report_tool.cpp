@@ -4,12 +4,13 @@
 #include <QApplication>
 #include <QByteArray>
 #include <cstdio>
+#include <exception>
 #include <string_view>
 #include <vector>
 
 #include "chart_tool.h"
-#include "output/atomic_file.h"
 #include "output/chart_report.h"
+#include "output/file_access.h"
 
 namespace velmora {
 namespace {
@@ -30,12 +31,10 @@ std::optional<std::string> WritePdfReport(const PdfReportRequest& request) {
   }
   const QByteArray pdf = ReportPdf(sources, ReportPageSize(QLocale()));
   if (pdf.isEmpty()) return "the report could not be laid out";
-  if (auto reason = WriteFileAtomically(QString::fromStdString(request.Path), pdf)) {
-    return reason->toStdString();
-  }
-  return std::nullopt;
+  // The same rules as --output: written whole or not at all, never through a link.
+  return ReplaceFileAtomically(
+      request.Path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
-
 }  // namespace
 }  // namespace velmora
 
@@ -53,7 +52,12 @@ int main(int argc, char** argv) {
   int qtArgc = 1;
   QApplication application(qtArgc, argv);
   const std::vector<std::string_view> args(argv + 1, argv + argc);
-  const velmora::ToolResult result = velmora::RunChartTool(args, velmora::WritePdfReport);
+  velmora::ToolResult result;
+  try {
+    result = velmora::RunChartTool(args, velmora::WritePdfReport);
+  } catch (const std::exception& e) {
+    result = {velmora::kExitBadInput, {}, std::string("velmora-chart: ") + e.what() + "\n"};
+  }
   std::fwrite(result.Out.data(), 1, result.Out.size(), stdout);
   std::fwrite(result.Err.data(), 1, result.Err.size(), stderr);
   return result.ExitStatus;
