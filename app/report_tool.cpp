@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chart_tool.h"
+#include "engine/divisional.h"
 #include "output/chart_report.h"
 #include "output/file_access.h"
 
@@ -18,9 +19,13 @@ namespace {
 std::optional<std::string> WritePdfReport(const PdfReportRequest& request) {
   // Opening a chart presses the South Indian command, so the tool draws that style too.
   const auto indian = ReportIndianDrawing(ChartStyle::South, request.Cells);
+  CellTexts navamsaCells;
+  FillDivisionalCells(Division::D9, request.Sidereal, navamsaCells);
+  const auto navamsa = ReportIndianDrawing(ChartStyle::South, navamsaCells);
   ReportSources sources;
   sources.Sidereal = &request.Sidereal;
   sources.IndianDrawing = indian.get();
+  sources.NavamsaDrawing = navamsa.get();
   sources.IndianStyleCaption = StyleCaption(ChartStyle::South);
   std::unique_ptr<WheelView> wheel;
   if (request.Tropical && request.Wheel) {

@@ -10,6 +10,7 @@
 #include "atomic_file.h"
 #include "chart_report.h"
 #include "display/main_window.h"
+#include "engine/divisional.h"
 #include "engine/zones.h"
 #include "output_messages.h"
 #include "ui/platform.h"
@@ -40,7 +41,9 @@ QString PrinterDescription(const QPrinter& printer) {
 struct WindowReport {
   CellTexts Cells;
   WesternWheel Wheel;
+  CellTexts NavamsaCells;
   std::unique_ptr<IndianChartView> IndianDrawing;
+  std::unique_ptr<IndianChartView> NavamsaDrawing;
   std::unique_ptr<WheelView> WheelDrawing;
   ReportSources Sources;
 };
@@ -60,9 +63,12 @@ std::unique_ptr<WindowReport> ReportOfWindow(MainWindow& main, const ChartRecord
   for (int s = 0; s < 12; ++s) {
     report->IndianDrawing->SetCellColour(s, shown->Cell(s)->palette().color(QPalette::WindowText));
   }
+  FillDivisionalCells(Division::D9, sidereal, report->NavamsaCells);
+  report->NavamsaDrawing = ReportIndianDrawing(style, report->NavamsaCells);
   ReportSources& sources = report->Sources;
   sources.Sidereal = &sidereal;
   sources.IndianDrawing = report->IndianDrawing.get();
+  sources.NavamsaDrawing = report->NavamsaDrawing.get();
   sources.IndianStyleCaption = StyleCaption(style);
   if (!main.chartWindow().picNatal->isHidden()) {
     report->Wheel = ComputeWesternWheel(tropical, tables);

@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QDate>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -16,7 +17,10 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/dasha.h"
+#include "engine/divisional.h"
 #include "engine/report.h"
+#include "engine/zodiac.h"
 #include "interpretation/nakshatra_information.h"
 #include "interpretation/picture_lists.h"
 #include "interpretation/planets_in_signs.h"
@@ -187,22 +191,28 @@ class ReportWriter {
     Leave(table);
   }
 
-  // A table with a shaded header row.
+  // A table with a shaded header row, repeated on every page it runs over; a caption row
+  // above it keeps a title on the same page as the table's first rows.
   void Grid(const QStringList& header, const std::vector<QStringList>& rows,
-            const std::vector<double>& percents) {
-    QTextTable* table =
-        Table(static_cast<int>(rows.size()) + 1, static_cast<int>(header.size()), percents, true);
-    for (int c = 0; c < header.size(); ++c) {
+            const std::vector<double>& percents, double widthPercent = 70,
+            const QString& caption = QString()) {
+    const int top = caption.isEmpty() ? 0 : 1;
+    const auto columns = static_cast<int>(header.size());
+    QTextTable* table = Table(static_cast<int>(rows.size()) + 1 + top, columns, percents, true,
+                              widthPercent, top + 1);
+    if (top == 1) CellText(table, 0, 0, caption, bold_);
+    for (int c = 0; c < columns; ++c) {
       QTextTableCellFormat shaded;
       shaded.setBackground(kShadedCell);
-      table->cellAt(0, c).setFormat(shaded);
-      CellText(table, 0, c, header[c], bold_);
+      table->cellAt(top, c).setFormat(shaded);
+      CellText(table, top, c, header[c], bold_);
     }
     for (std::size_t r = 0; r < rows.size(); ++r) {
       for (int c = 0; c < rows[r].size(); ++c) {
-        CellText(table, static_cast<int>(r) + 1, c, rows[r][c], body_);
+        CellText(table, static_cast<int>(r) + 1 + top, c, rows[r][c], body_);
       }
     }
+    if (top == 1) table->mergeCells(0, 0, 1, columns);
     Leave(table);
   }
 
@@ -252,16 +262,17 @@ class ReportWriter {
     cursor_.insertText(text, format);
   }
 
-  QTextTable* Table(int rows, int columns, const std::vector<double>& percents, bool ruled) {
+  QTextTable* Table(int rows, int columns, const std::vector<double>& percents, bool ruled,
+                    double widthPercent = 100, int headerRows = 1) {
     QTextTableFormat format;
-    format.setWidth(QTextLength(QTextLength::PercentageLength, ruled ? 70 : 100));
+    format.setWidth(QTextLength(QTextLength::PercentageLength, widthPercent));
     format.setCellPadding(FormatMm(ruled ? 1.2 : 0.8));
     format.setCellSpacing(0);
     format.setBorder(ruled ? FormatMm(0.3) : 0);
     format.setBorderBrush(QColor(190, 150, 90));
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     format.setBottomMargin(FormatMm(2));
-    format.setHeaderRowCount(ruled ? 1 : 0);
+    format.setHeaderRowCount(ruled ? headerRows : 0);
     QList<QTextLength> widths;
     for (double p : percents) {
       widths.append(p > 0 ? QTextLength(QTextLength::PercentageLength, p)
@@ -414,6 +425,54 @@ void WriteIndianChart(ReportWriter& w, const ReportSources& s) {
          {50, 50});
 }
 
+QString DashaDate(const ChartRecord& c, double daysFromBirth) {
+  const CivilDate date = DateFromBirth(c, daysFromBirth);
+  return QDate(date.Year, date.Month, date.Day).toString(QStringLiteral("d MMM yyyy"));
+}
+
+QString LordName(int lordIndex) {
+  return Text(kDashaLords[static_cast<std::size_t>(lordIndex)].Name);
+}
+
+// The Navamsa drawn like the birth chart, its signs in a table, then the Vimshottari dasha:
+// the balance at birth and every mahadasha with its antardashas.
+void WriteNavamsaAndDasha(ReportWriter& w, const ReportSources& s) {
+  const ChartRecord& c = *s.Sidereal;
+  w.Title(QStringLiteral("Navamsa (D9)"), true);
+  const std::array<int, kLongitudeRows> signs = DivisionalSigns(Division::D9, c);
+  std::vector<QStringList> rows;
+  for (std::size_t row = 0; row < kLongitudeRows; ++row) {
+    const PositionRow& caption = kIndianPositions[row];
+    rows.push_back(
+        {Text(caption.Caption), Text(kEnglishSignNames[static_cast<std::size_t>(signs[row])])});
+  }
+  w.SideBySide(
+      46, [&] { w.Drawing(s.NavamsaDrawing, 80); },
+      [&] {
+        w.Grid({QStringLiteral("Planet"), QStringLiteral("Navamsa Sign")}, rows, {55, 45}, 100);
+      });
+
+  w.Heading(QStringLiteral("Vimshottari Dasha"));
+  const DashaBalance balance = VimshottariBalance(c);
+  w.Paragraph(QStringLiteral("Balance at birth: %1 Mahadasha, %2 years %3 months %4 days.")
+                  .arg(LordName(balance.LordIndex))
+                  .arg(balance.Years)
+                  .arg(balance.Months)
+                  .arg(balance.Days));
+  for (const Mahadasha& m : VimshottariDashas(c)) {
+    std::vector<QStringList> periods;
+    for (const DashaPeriod& a : m.Antardashas) {
+      periods.push_back({LordName(a.LordIndex), DashaDate(c, a.StartDaysFromBirth),
+                         DashaDate(c, a.EndDaysFromBirth)});
+    }
+    w.Grid({QStringLiteral("Antardasha"), QStringLiteral("From"), QStringLiteral("To")}, periods,
+           {40, 30, 30}, 70,
+           QStringLiteral("%1 Mahadasha: %2 to %3")
+               .arg(LordName(m.Period.LordIndex), DashaDate(c, m.Period.StartDaysFromBirth),
+                    DashaDate(c, m.Period.EndDaysFromBirth)));
+  }
+}
+
 void WriteWesternChart(ReportWriter& w, const ReportSources& s, bool newPage) {
   const ChartRecord& t = *s.Tropical;
   w.Title(QStringLiteral("Western Style"), newPage);
@@ -553,6 +612,7 @@ bool HasIndianChart(const ReportSources& s) {
 void WriteReport(ReportWriter& w, const ReportSources& s) {
   const bool indian = HasIndianChart(s);
   if (indian) WriteIndianChart(w, s);
+  if (indian) WriteNavamsaAndDasha(w, s);
   if (s.Tropical && s.Tropical->BirthMonth != 0) WriteWesternChart(w, s, indian);
   if (!indian) return;
   const ChartRecord& c = *s.Sidereal;

@@ -29,6 +29,8 @@ struct ReportSources {
   // The Indian drawing in the style on screen, drawn as vectors with its cell texts.
   QWidget* IndianDrawing = nullptr;
   QString IndianStyleCaption;  // "South Indian Style" ...
+  // The Navamsa (D9) in the same style, on the page of the dasha table.
+  QWidget* NavamsaDrawing = nullptr;
   // Set when the last chart was Western: the wheel page follows the Indian chart.
   const ChartRecord* Tropical = nullptr;
   const WesternWheel* Wheel = nullptr;
