@@ -97,7 +97,8 @@ class ReportToolTest : public QObject {
                                           << QStringLiteral("velmora-chart: cannot write ");
     QTest::newRow("together with --json")
         << QStringList{QStringLiteral("--json")} << QStringLiteral("asha.pdf") << 2
-        << QStringLiteral("velmora-chart: --pdf cannot be combined with --output or --json");
+        << QStringLiteral(
+               "velmora-chart: --pdf cannot be combined with --output, --json or --save-chart");
     QTest::newRow("invalid latitude, refused before drawing")
         << QStringList{QStringLiteral("--lat"), QStringLiteral("95:00N")}
         << QStringLiteral("asha.pdf") << 2 << QString();
