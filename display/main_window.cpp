@@ -210,6 +210,7 @@ void MainWindow::CreateMenus() {
   mnuSaveAsJpeg = mnuFile->addAction(QStringLiteral("Save As &JPEG"));
   mnuFile->addSeparator();
   mnuExport = mnuFile->addAction(QStringLiteral("&Export Chart As Text"));
+  mnuExportPdf = mnuFile->addAction(QStringLiteral("Export Report As &PDF..."));
   mnuFile->addSeparator();
   mnuPrint = mnuFile->addAction(QStringLiteral("&Print"));
   mnuFile->addSeparator();
@@ -227,6 +228,7 @@ void MainWindow::CreateMenus() {
   connect(mnuSaveAs, &QAction::triggered, this, &MainWindow::saveAsRequested);
   connect(mnuSaveAsJpeg, &QAction::triggered, this, &MainWindow::saveJpegRequested);
   connect(mnuExport, &QAction::triggered, this, &MainWindow::exportRequested);
+  connect(mnuExportPdf, &QAction::triggered, this, &MainWindow::exportPdfRequested);
   connect(mnuPrint, &QAction::triggered, this, &MainWindow::printRequested);
   connect(mnuBack, &QAction::triggered, this, &MainWindow::backRequested);
   connect(mnuExit, &QAction::triggered, this, &MainWindow::exitRequested);

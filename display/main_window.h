@@ -89,6 +89,7 @@ class MainWindow : public QMainWindow {
   QAction* mnuSaveAs;
   QAction* mnuSaveAsJpeg;
   QAction* mnuExport;
+  QAction* mnuExportPdf;
   QAction* mnuPrint;
   QAction* mnuBack;
   QAction* mnuExit;
@@ -125,6 +126,7 @@ class MainWindow : public QMainWindow {
   void saveRequested();
   void saveAsRequested();
   void exportRequested();
+  void exportPdfRequested();
   void printRequested();
   void saveJpegRequested();
   void aboutRequested();

@@ -9,7 +9,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStandardPaths>
 
@@ -65,13 +65,13 @@ std::optional<QString> QtPlatform::ChooseSavePath(QWidget* parent,
   return RunFileDialog(parent, request, QFileDialog::AcceptSave);
 }
 
-bool QtPlatform::ChoosePrinter(QWidget* parent, QPrinter& printer) {
-  QPrintDialog dialog(&printer, parent);
-  // One picture is printed: a page range or a selection would mean nothing.
-  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-  // The chart goes to a printer; a picture file is what "Save As JPG" is for.
-  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+bool QtPlatform::PreviewPrint(QWidget* parent, QPrinter& printer,
+                              const std::function<void(QPrinter&)>& paint) {
+  QPrintPreviewDialog dialog(&printer, parent);
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                   [&paint](QPrinter* target) { paint(*target); });
+  // The preview accepts once the user has printed from it; its printer dialog offers
+  // printing to a PDF file as well as to the printers.
   return dialog.exec() == QDialog::Accepted;
 }
 

@@ -18,7 +18,8 @@ class QtPlatform final : public Platform {
                    const QString& title) override;
   std::optional<QString> ChooseOpenPath(QWidget* parent, const FileDialogRequest& request) override;
   std::optional<QString> ChooseSavePath(QWidget* parent, const FileDialogRequest& request) override;
-  bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
+  bool PreviewPrint(QWidget* parent, QPrinter& printer,
+                    const std::function<void(QPrinter&)>& paint) override;
   void RunModal(QDialog& dialog) override;
   bool OpenWebAddress(const QUrl& address) override;
   bool ClaimSingleInstance() override;
