@@ -2,7 +2,10 @@
 
 #include <unistd.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <cerrno>
 #include <cstring>
 
@@ -12,8 +15,31 @@ std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray
   return WriteFileAtomically(path, bytes, {});
 }
 
+std::optional<QString> SystemFolderReason(const QString& path) {
+  // The kernel's own file systems: their entries are live views of the system, and a
+  // document written there is lost or does harm.
+  static constexpr const char* kSystemFileSystems[] = {
+      "proc",       "sysfs",  "devtmpfs", "devpts",      "debugfs",  "tracefs",
+      "securityfs", "cgroup", "cgroup2",  "pstore",      "bpf",      "configfs",
+      "fusectl",    "mqueue", "efivarfs", "binfmt_misc", "hugetlbfs"};
+  const QString folder = QFileInfo(path).absolutePath();
+  const QStorageInfo storage(folder);
+  if (!storage.isValid()) return std::nullopt;
+  const QByteArray type = storage.fileSystemType();
+  for (const char* system : kSystemFileSystems) {
+    if (type == system) {
+      return QStringLiteral(
+                 "the folder \"%1\" holds the system's own entries, not files; "
+                 "choose another folder")
+          .arg(QDir::toNativeSeparators(folder));
+    }
+  }
+  return std::nullopt;
+}
+
 std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes,
                                            const std::function<void()>& beforeReplacing) {
+  if (auto reason = SystemFolderReason(path)) return reason;
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return file.errorString();
   if (file.write(bytes) != bytes.size()) {
