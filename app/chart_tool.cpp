@@ -1,13 +1,8 @@
 #include "chart_tool.h"
 
-#include <unistd.h>
-
 #include <charconv>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 #include <variant>
 #include <vector>
 
@@ -19,6 +14,9 @@
 #include "engine/zodiac.h"
 #include "engine/zones.h"
 #include "json_writer.h"
+#include "output/chart_file_reader.h"
+#include "output/file_access.h"
+#include "terminal_text.h"
 #include "velmora/version.h"
 
 namespace velmora {
@@ -58,18 +56,27 @@ Output (to standard output unless --output is given)
                      chart record), "cells" (the twelve chart cells, Aries
                      first), "tropical" (every field of the Western chart
                      record) and "wheel" ("sectors", "glyphs", "SunSign",
-                     "Ascendant", "MoonSign"); it holds the Western chart too
+                     "Ascendant", "MoonSign"); it holds the Western chart too;
+                     then "longitudes" (full-precision degrees of the nine
+                     bodies and the ascendant, "sidereal" and "tropical"),
+                     "divisional" (their signs in D2, D3, D7, D9, D10, D12),
+                     "dasha" (the nine Vimshottari mahadashas from the one
+                     running at birth, each with "lord", "start", "end" and
+                     nine "antardashas", dates YYYY-MM-DD) and "dashaBalance"
+                     ("lord", "years", "months", "days" left at birth)
   --output FILE      write to FILE instead; the report is then written byte for
                      byte as the desktop program's export writes it (Latin-1,
-                     CR LF line ends), the other outputs as UTF-8 text
+                     CR LF line ends), the other outputs as UTF-8 text; a file
+                     replaced keeps its permissions, and a folder, named pipe,
+                     device or symbolic link at FILE is refused
   --save-chart FILE  also save the birth data of the chart as a chart file the
                      desktop program opens: FILE.vmj keeps every character, the
                      time zone and daylight saving; FILE.vmx is the older form
 
 Exit status: 0 on success; 2 for invalid birth data (the form's message on
-standard error), an unknown or incomplete option, an ambiguous zone or an
-unreadable chart file; 1 when the output file or the chart file cannot be
-written.
+standard error), an unknown or incomplete option, an ambiguous zone or a
+chart file that cannot be read or is not a regular file; 1 when the output
+file or the chart file cannot be written.
 )";
 
 struct Options {
@@ -266,46 +273,24 @@ std::variant<BirthFormData, UsageError> FormFromOptions(const Options& o) {
   return f;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path, std::string& reason) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    reason = "cannot open it";
-    return std::nullopt;
-  }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    reason = "a read error occurred";
-    return std::nullopt;
-  }
-  return bytes;
-}
-
-// A chart file's entry, and whether the file gave the time zone and daylight saving.
-struct OpenedEntry {
-  BirthFormData Form;
-  bool HoldsZone = false;
-};
-
 std::string ProblemText(const ChartFileProblem& problem) {
   return problem.Detail.empty() ? problem.Reason : problem.Reason + " " + problem.Detail;
 }
 
-std::variant<OpenedEntry, UsageError> FormFromChartFile(const std::string& path) {
-  std::string reason;
-  const auto bytes = ReadWholeFile(path, reason);
-  if (!bytes) return UsageError{"cannot read the chart file " + path + ": " + reason};
-  if (IsJsonChartFilePath(path) || LooksLikeJsonChartFile(*bytes)) {
-    auto form = ReadJsonChartFile(*bytes);
-    if (const auto* problem = std::get_if<ChartFileProblem>(&form)) {
-      return UsageError{"the chart file " + path + " cannot be opened. " + ProblemText(*problem)};
-    }
-    return OpenedEntry{std::get<BirthFormData>(std::move(form)), true};
+std::variant<OpenedChartFile, UsageError> FormFromChartFile(const std::string& path) {
+  // As much as the desktop program's Open reads: a huge file or a device cannot fill memory.
+  const auto start = ReadFileStart(path, kAnyChartFileReadLimit);
+  if (const auto* why = std::get_if<std::string>(&start)) {
+    return UsageError{"cannot read the chart file " + path + ": " + *why};
   }
-  auto form = FormDataOf(DecodeChartFile(*bytes));
-  if (const auto* problem = std::get_if<ChartFileProblem>(&form)) {
+  const FileStart& bytes = std::get<FileStart>(start);
+  // No box lengths to hold: these lines go to no form, and a shorter limit would refuse
+  // files that open today.
+  auto opened = ReadAnyChartFile(path, bytes.Bytes, bytes.Whole, ChartFileLineLimits{});
+  if (const auto* problem = std::get_if<ChartFileProblem>(&opened)) {
     return UsageError{"the chart file " + path + " cannot be opened. " + ProblemText(*problem)};
   }
-  return OpenedEntry{std::get<BirthFormData>(std::move(form)), false};
+  return std::get<OpenedChartFile>(std::move(opened));
 }
 
 // The chart file's bytes for an entry, in the kind of file the path names.
@@ -419,34 +404,16 @@ std::string ChartJson(const ChartRecord& sidereal, const CellTexts& cells,
   json.Key("MoonSign");
   json.String(wheel.MoonSign);
   json.EndObject();
+  json.Key("longitudes");
+  WriteLongitudes(json, sidereal, tropical);
+  json.Key("divisional");
+  WriteDivisional(json, sidereal);
+  json.Key("dasha");
+  WriteDasha(json, sidereal);
+  json.Key("dashaBalance");
+  WriteDashaBalance(json, sidereal);
   json.EndObject();
   return json.Take() + "\n";
-}
-
-// Writes through a temporary file and a rename, so an existing file is never left half
-// written.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& reason) {
-  const std::string temporary = path + ".tmp-" + std::to_string(::getpid());
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) {
-      reason = "cannot create it";
-      return false;
-    }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      std::remove(temporary.c_str());
-      reason = "writing failed";
-      return false;
-    }
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    reason = "cannot replace it";
-    return false;
-  }
-  return true;
 }
 
 std::string ZoneList() {
@@ -458,8 +425,10 @@ std::string ZoneList() {
   return out;
 }
 
+// Messages quote names, paths and option values as typed: escaped, so that an ESC among
+// them cannot drive the terminal.
 ToolResult Fail(int status, const std::string& message) {
-  return {status, {}, "velmora-chart: " + message + "\n"};
+  return {status, {}, EscapeForTerminal("velmora-chart: " + message + "\n")};
 }
 
 }  // namespace
@@ -474,26 +443,29 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
   if (o.Version) return {kExitOk, std::string("velmora-chart ") + kVersion + "\n", {}};
   if (o.Zones) return {kExitOk, ZoneList(), {}};
 
-  std::variant<OpenedEntry, UsageError> form = UsageError{};
+  std::variant<OpenedChartFile, UsageError> form = UsageError{};
   if (o.OpenPath) {
     form = FormFromChartFile(*o.OpenPath);
   } else {
     auto typed = FormFromOptions(o);
     if (auto* e = std::get_if<UsageError>(&typed)) return Fail(kExitBadInput, e->Message);
-    form = OpenedEntry{std::get<BirthFormData>(std::move(typed)), false};
+    form = OpenedChartFile{std::get<BirthFormData>(std::move(typed)), false};
   }
   if (auto* e = std::get_if<UsageError>(&form)) return Fail(kExitBadInput, e->Message);
-  BirthFormData& f = std::get<OpenedEntry>(form).Form;
+  BirthFormData& f = std::get<OpenedChartFile>(form).Entry;
   // A file that holds daylight saving keeps it unless --dst says it was in force.
-  if (!std::get<OpenedEntry>(form).HoldsZone || o.DaylightSaving)
+  if (!std::get<OpenedChartFile>(form).HoldsZone || o.DaylightSaving)
     f.DaylightSaving = o.DaylightSaving;
   if (o.Zone) {
     auto zone = ParseZone(*o.Zone);
     if (auto* e = std::get_if<UsageError>(&zone)) return Fail(kExitBadInput, e->Message);
     f.ZoneRow = std::get<int>(zone);
   }
-  if (auto bad = ValidateListValues(f)) return {kExitBadInput, {}, bad->Message + "\n"};
-  if (auto bad = ValidateInput(f)) return {kExitBadInput, {}, bad->Message + "\n"};
+  if (auto bad = ValidateListValues(f)) {
+    return {kExitBadInput, {}, EscapeForTerminal(bad->Message + "\n")};
+  }
+  if (auto bad = ValidateInput(f))
+    return {kExitBadInput, {}, EscapeForTerminal(bad->Message + "\n")};
 
   LookupTables tables;
   FillZoneTables(tables);
@@ -525,18 +497,18 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
   if (o.SaveChartPath) {
     auto file = ChartFileFor(*o.SaveChartPath, f);
     if (auto* e = std::get_if<UsageError>(&file)) return Fail(kExitBadInput, e->Message);
-    std::string reason;
-    if (!WriteFileAtomically(*o.SaveChartPath, std::get<std::string>(file), reason)) {
-      return Fail(kExitWriteFailed, "cannot write " + *o.SaveChartPath + ": " + reason);
+    if (const auto reason = ReplaceFileAtomically(*o.SaveChartPath, std::get<std::string>(file))) {
+      return Fail(kExitWriteFailed, "cannot write " + *o.SaveChartPath + ": " + *reason);
     }
   }
   if (o.OutputPath) {
-    std::string reason;
-    if (!WriteFileAtomically(*o.OutputPath, output, reason)) {
-      return Fail(kExitWriteFailed, "cannot write " + *o.OutputPath + ": " + reason);
+    if (const auto reason = ReplaceFileAtomically(*o.OutputPath, output)) {
+      return Fail(kExitWriteFailed, "cannot write " + *o.OutputPath + ": " + *reason);
     }
     return {};
   }
+  // JSON escapes for itself; the reports hold the name, city, state and country as given.
+  if (!o.Json) output = EscapeForTerminal(output);
   return {kExitOk, std::move(output), {}};
 }
 

@@ -42,7 +42,8 @@ bool VelmoraApp::Start() {
 
 MainWindow& VelmoraApp::EnsureMainWindow() {
   if (!mainWindow_) {
-    mainWindow_ = new MainWindow(platform_, sidereal_);
+    if (!toolbarIcons_) toolbarIcons_.emplace();
+    mainWindow_ = new MainWindow(platform_, sidereal_, *toolbarIcons_);
     connect(mainWindow_, &MainWindow::backRequested, this, &VelmoraApp::Back);
     connect(mainWindow_, &MainWindow::newRequested, this, &VelmoraApp::New);
     connect(mainWindow_, &MainWindow::exitRequested, this, &VelmoraApp::Exit);

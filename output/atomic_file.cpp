@@ -3,11 +3,14 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStorageInfo>
 #include <cerrno>
 #include <cstring>
+
+#include "file_access.h"
 
 namespace velmora {
 
@@ -40,6 +43,11 @@ std::optional<QString> SystemFolderReason(const QString& path) {
 std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes,
                                            const std::function<void()>& beforeReplacing) {
   if (auto reason = SystemFolderReason(path)) return reason;
+  // QSaveFile would put a regular file in place of a pipe or a device the user pointed at,
+  // or write into a folder's name; such a name is refused while everything is still there.
+  if (const auto refusal = RefusalToReplace(QFile::encodeName(path).toStdString(), true)) {
+    return QString::fromStdString(*refusal);
+  }
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return file.errorString();
   if (file.write(bytes) != bytes.size()) {

@@ -1,11 +1,15 @@
 #include "chart_picture.h"
 
+#include <unistd.h>
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 
 #include "atomic_file.h"
@@ -46,8 +50,13 @@ std::optional<QString> WriteJpeg(const QString& path, const QImage& picture) {
 
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return file.errorString();
-  const bool written = file.write(encoded) == encoded.size() && file.flush();
-  const QString reason = file.errorString();
+  bool written = file.write(encoded) == encoded.size() && file.flush();
+  QString reason = file.errorString();
+  // Synced as well: some file systems report a full disk only then.
+  if (written && ::fsync(file.handle()) != 0) {
+    written = false;
+    reason = QString::fromLocal8Bit(std::strerror(errno));
+  }
   file.close();
   if (!written || file.error() != QFileDevice::NoError) {
     // Only a file this command has just created is removed.
