@@ -100,6 +100,7 @@ class MainWindow : public QMainWindow {
   QAction* mnuSouthStyle;
   QAction* mnuEastStyle;
   QAction* mnuNatalIndian;
+  QAction* mnuLagnaOnTop;  // North's house-fixed form
   QMenu* mnuColorStyle;
   QAction* mnuColorOn;
   QAction* mnuColorOff;

@@ -60,13 +60,19 @@ QString NameOnlyIconProvider::type(const QFileInfo& info) const {
 
 QtPlatform::QtPlatform(QString lockPath) : lockPath_(std::move(lockPath)) {}
 
+std::unique_ptr<QMessageBox> MessageBoxFor(QWidget* parent, const QString& text, MessageIcon icon,
+                                           const QString& title) {
+  auto box = std::make_unique<QMessageBox>(
+      icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information, title, text,
+      QMessageBox::Ok, parent);
+  // Messages quote names, paths and file lines: a "<img src=...>" among them must stay text.
+  box->setTextFormat(Qt::PlainText);
+  return box;
+}
+
 void QtPlatform::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
                              const QString& title) {
-  QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
-                  title, text, QMessageBox::Ok, parent);
-  // Messages quote names, paths and file lines: a "<img src=...>" among them must stay text.
-  box.setTextFormat(Qt::PlainText);
-  box.exec();
+  MessageBoxFor(parent, text, icon, title)->exec();
 }
 
 std::optional<QString> QtPlatform::ChooseOpenPath(QWidget* parent,

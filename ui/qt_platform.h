@@ -3,6 +3,7 @@
 
 #include <QFileIconProvider>
 #include <QLockFile>
+#include <QMessageBox>
 #include <QMimeDatabase>
 #include <memory>
 
@@ -42,6 +43,10 @@ class NameOnlyIconProvider final : public QFileIconProvider {
  private:
   QMimeDatabase mimeTypes_;
 };
+
+// The message box ShowMessage runs, every text in it shown as plain text.
+std::unique_ptr<QMessageBox> MessageBoxFor(QWidget* parent, const QString& text, MessageIcon icon,
+                                           const QString& title);
 
 // The lock file of the current user's instance, in a folder that only this user can write
 // to; empty when there is no such folder.

@@ -231,8 +231,8 @@ TEST(ChartToolTest, OpenReadsNoMoreThanAChartFileHolds) {
   const ToolResult r = RunTool({"--open", path});
   EXPECT_EQ(r.ExitStatus, kExitBadInput);
   EXPECT_EQ(r.Err, "velmora-chart: the chart file " + path +
-                       " cannot be used: its first fifteen lines are longer than the form's "
-                       "boxes can hold\n");
+                       " cannot be opened. This is not a Velmora chart file. Its lines are "
+                       "longer than any chart file's.\n");
 }
 
 TEST(ChartToolTest, OutputKeepsThePermissionsOfTheFileItReplaces) {
