@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include "plain_text.h"
+
 namespace velmora {
 
 FittingLabel::FittingLabel(QWidget* parent) : QLabel(parent) {
@@ -51,7 +53,7 @@ bool FittingLabel::event(QEvent* event) {
       QToolTip::hideText();
       event->ignore();
     } else {
-      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
+      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), PlainToolTip(tip), this);
     }
     return true;
   }
