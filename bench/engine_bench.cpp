@@ -6,8 +6,10 @@
 
 #include "engine/birth_data.h"
 #include "engine/chart.h"
+#include "engine/chart_file.h"
 #include "engine/dasha.h"
 #include "engine/divisional.h"
+#include "engine/json_chart_file.h"
 #include "engine/report.h"
 #include "engine/zones.h"
 #include "example_births.h"
@@ -82,6 +84,29 @@ void BM_TextReport(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_TextReport);
+
+// Saving and opening a .vmj chart file, without the disk: the JSON written and read back.
+// Compare with BM_SiderealChart, which opening is followed by.
+void BM_JsonChartFileRoundTrip(benchmark::State& state) {
+  const BirthFormData form = test::SydneyBirth();
+  for (auto _ : state) {
+    const auto bytes = JsonChartFileBytes(form);
+    const auto read = ReadJsonChartFile(std::get<std::string>(bytes));
+    benchmark::DoNotOptimize(read);
+  }
+}
+BENCHMARK(BM_JsonChartFileRoundTrip);
+
+// The same for a .vmx file: fifteen encoded lines written and decoded.
+void BM_VmxChartFileRoundTrip(benchmark::State& state) {
+  const BirthFormData form = Delhi();
+  for (auto _ : state) {
+    const auto bytes = EncodeChartFile(ChartFileFieldsOf(form));
+    const auto read = FormDataOf(DecodeChartFile(std::get<std::string>(bytes)));
+    benchmark::DoNotOptimize(read);
+  }
+}
+BENCHMARK(BM_VmxChartFileRoundTrip);
 
 }  // namespace
 }  // namespace velmora

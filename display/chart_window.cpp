@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 #include "engine/divisional.h"
 #include "engine/report.h"
 #include "engine/zodiac.h"
+#include "ui/fitting_label.h"
 #include "ui/twips.h"
 #include "ui/ui_style.h"
 
@@ -20,7 +23,7 @@ constexpr int kInterpretationHeight = 6180;
 constexpr int kWindowHeight = kInterpretationTop + kInterpretationHeight + 120;
 
 QLabel* AutoSizedLabel(QWidget* parent, int left, int top, const QFont& font) {
-  auto* label = new QLabel(parent);
+  auto* label = new FittingLabel(parent);
   // Names and places come from the user or a file: markup in them is text, never rendered.
   label->setTextFormat(Qt::PlainText);
   label->setFont(font);
@@ -29,16 +32,25 @@ QLabel* AutoSizedLabel(QWidget* parent, int left, int top, const QFont& font) {
 }
 
 QLabel* FixedLabel(QWidget* parent, int left, int top, int width, int height, const QString& text) {
-  auto* label = new QLabel(text, parent);
+  auto* label = new FittingLabel(parent);
+  label->setText(text);
   label->setTextFormat(Qt::PlainText);
   label->setGeometry(TwipsRect(left, top, width, height));
   label->setFont(VerdanaFont(9.75));
   return label;
 }
 
+// A label that grows with its text stops at the right edge of its frame: a longer text is
+// drawn smaller or cut there, with a tooltip, rather than running off the frame.
+void KeepInsideFrame(QLabel* label) {
+  const int room = label->parentWidget()->width() - label->x() - Twips(120);
+  if (label->width() > room) label->resize(std::max(room, 0), label->height());
+}
+
 void SetAutoSized(QLabel* label, const QString& text) {
   label->setText(text);
   label->adjustSize();
+  KeepInsideFrame(label);
 }
 
 QGroupBox* WhiteFrame(QWidget* parent, const QString& title, QRect geometry) {
@@ -231,6 +243,8 @@ void ChartWindow::FillHeader(const ChartRecord& c) {
                QStringLiteral("Time of Birth: %1 HH %2 MM ").arg(c.BirthHour).arg(c.BirthMinute));
   SetAutoSized(lblZone, ZoneText(c));
   lblZone->move(lblTOB->geometry().right() + 1 + Twips(240), lblTOB->y());
+  lblZone->adjustSize();
+  KeepInsideFrame(lblZone);
   SetAutoSized(lblLatitude, QStringLiteral("Latitude: %1 Degree %2 Minute %3")
                                 .arg(c.LatitudeDegrees)
                                 .arg(c.LatitudeMinutes)

@@ -2,8 +2,11 @@
 
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <cerrno>
 #include <cstring>
 
@@ -15,8 +18,31 @@ std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray
   return WriteFileAtomically(path, bytes, {});
 }
 
+std::optional<QString> SystemFolderReason(const QString& path) {
+  // The kernel's own file systems: their entries are live views of the system, and a
+  // document written there is lost or does harm.
+  static constexpr const char* kSystemFileSystems[] = {
+      "proc",       "sysfs",  "devtmpfs", "devpts",      "debugfs",  "tracefs",
+      "securityfs", "cgroup", "cgroup2",  "pstore",      "bpf",      "configfs",
+      "fusectl",    "mqueue", "efivarfs", "binfmt_misc", "hugetlbfs"};
+  const QString folder = QFileInfo(path).absolutePath();
+  const QStorageInfo storage(folder);
+  if (!storage.isValid()) return std::nullopt;
+  const QByteArray type = storage.fileSystemType();
+  for (const char* system : kSystemFileSystems) {
+    if (type == system) {
+      return QStringLiteral(
+                 "the folder \"%1\" holds the system's own entries, not files; "
+                 "choose another folder")
+          .arg(QDir::toNativeSeparators(folder));
+    }
+  }
+  return std::nullopt;
+}
+
 std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes,
                                            const std::function<void()>& beforeReplacing) {
+  if (auto reason = SystemFolderReason(path)) return reason;
   // QSaveFile would put a regular file in place of a pipe or a device the user pointed at,
   // or write into a folder's name; such a name is refused while everything is still there.
   if (const auto refusal = RefusalToReplace(QFile::encodeName(path).toStdString(), true)) {

@@ -9,6 +9,10 @@
 
 namespace velmora {
 
+// Why no file can be written at `path` when its folder is one of the kernel's own (/proc,
+// /sys, /dev): none otherwise.
+std::optional<QString> SystemFolderReason(const QString& path);
+
 // Writes `bytes` to `path`. Returns the reason when the file could not be written; the file
 // that was there before is then untouched.
 std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes);

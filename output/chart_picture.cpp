@@ -12,6 +12,7 @@
 #include <cstring>
 #include <optional>
 
+#include "atomic_file.h"
 #include "display/main_window.h"
 #include "output_messages.h"
 #include "ui/platform.h"
@@ -84,6 +85,12 @@ void SaveChartPicture(Platform& platform, MainWindow& main, RememberedPaths& pat
 QString SaveChartImage(Platform& platform, QWidget* parent, const QImage& picture,
                        const QString& chosenPath) {
   const auto [folder, file] = SplitFolderAndFile(WithJpegExtension(chosenPath));
+  if (const auto reason = SystemFolderReason(WithJpegExtension(chosenPath))) {
+    ShowOutputMessage(platform, parent,
+                      QStringLiteral("The chart picture could not be saved to %1: %2.")
+                          .arg(QuotedPath(WithJpegExtension(chosenPath)), *reason));
+    return {};
+  }
   const QString path = NextFreeImagePath(platform, parent, folder, file);
   if (path.isEmpty()) return {};
   if (const auto reason = WriteJpeg(path, picture)) {

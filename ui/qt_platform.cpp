@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -22,7 +24,10 @@ QFileDialog::Options DialogOptions() {
 
 std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& request,
                                      QFileDialog::AcceptMode mode) {
+  // Declared first: the dialog's model uses it until the dialog is gone.
+  NameOnlyIconProvider icons;
   QFileDialog dialog(parent, request.Title, request.InitialPath, request.Filter);
+  dialog.setIconProvider(&icons);
   dialog.setAcceptMode(mode);
   dialog.setOptions(DialogOptions());
   dialog.setDefaultSuffix(request.DefaultSuffix);
@@ -37,6 +42,21 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& r
 }
 
 }  // namespace
+
+QIcon NameOnlyIconProvider::icon(IconType type) const {
+  return QFileIconProvider::icon(type);
+}
+
+QIcon NameOnlyIconProvider::icon(const QFileInfo& info) const {
+  if (info.isRoot()) return QFileIconProvider::icon(Drive);
+  return QFileIconProvider::icon(info.isDir() ? Folder : File);
+}
+
+QString NameOnlyIconProvider::type(const QFileInfo& info) const {
+  if (info.isDir()) return QFileIconProvider::type(info);
+  const QMimeType mime = mimeTypes_.mimeTypeForFile(info, QMimeDatabase::MatchExtension);
+  return mime.comment().isEmpty() ? mime.name() : mime.comment();
+}
 
 QtPlatform::QtPlatform(QString lockPath) : lockPath_(std::move(lockPath)) {}
 

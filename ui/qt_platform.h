@@ -1,8 +1,10 @@
 // The real desktop behind Platform: Qt's dialogs, the desktop's browser and a lock file.
 #pragma once
 
+#include <QFileIconProvider>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <memory>
 
 #include "platform.h"
@@ -27,6 +29,20 @@ class QtPlatform final : public Platform {
  private:
   QString lockPath_;
   std::unique_ptr<QLockFile> lock_;
+};
+
+// Names a file's type from its name alone, for the file dialogs. Qt's own provider asks the
+// MIME database, which reads a file's first bytes when the name does not settle it: in
+// /proc, /sys or /dev that read can wait for data that never comes (/proc/kmsg), and the
+// dialog, listing such a folder, freezes the program.
+class NameOnlyIconProvider final : public QFileIconProvider {
+ public:
+  QIcon icon(IconType type) const override;
+  QIcon icon(const QFileInfo& info) const override;
+  QString type(const QFileInfo& info) const override;
+
+ private:
+  QMimeDatabase mimeTypes_;
 };
 
 // The message box ShowMessage runs, every text in it shown as plain text.

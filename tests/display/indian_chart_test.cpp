@@ -8,6 +8,8 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include "ui/fitting_label.h"
+
 #include "app_fixture.h"
 #include "ui/qt_platform.h"
 #include "ui/twips.h"
@@ -126,6 +128,46 @@ class IndianChartTest : public QObject {
     QCOMPARE(f.chart().lblZone->text(), zone);
     QCOMPARE(f.chart().lblLatitude->text(), latitude);
     QCOMPARE(f.chart().lblLongitude->text(), longitude);
+  }
+
+  // Long texts stay inside their frames and lose nothing without a tooltip saying it.
+  void labelsFitTheirFrames_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("nakshatra");
+    QTest::addColumn<bool>("nameCut");
+    QTest::newRow("longest nakshatras, short name") << "Asha Rao"
+                                                    << "Uttara Bhadrapada" << false;
+    QTest::newRow("the other long nakshatra") << "Asha Rao"
+                                              << "Poorva Bhadrapada" << false;
+    QTest::newRow("very long name")
+        << QString("Asha ").repeated(40).trimmed() << "Punarvasu" << true;
+  }
+  void labelsFitTheirFrames() {
+    QFETCH(QString, name);
+    QFETCH(QString, nakshatra);
+    QFETCH(bool, nameCut);
+    BirthEntry entry;
+    entry.Name = name;
+    AppFixture f;
+    f.Fill(entry);
+    f.Click(f.form().cmdCalculate);
+    ChartWindow& w = f.chart();
+    w.lblNakshatra->setText(nakshatra);
+    auto* value = qobject_cast<FittingLabel*>(w.lblNakshatra);
+    QVERIFY(value != nullptr);
+    QCOMPARE(value->ShownText(), nakshatra);  // drawn smaller, whole
+    QVERIFY(value->geometry().right() < w.fraVedic->width());
+    auto* label = qobject_cast<FittingLabel*>(w.lblName);
+    QVERIFY(label != nullptr);
+    QCOMPARE(label->text(), QStringLiteral("Name: ") + name);
+    QVERIFY(label->geometry().right() < w.fraChart->width());
+    QCOMPARE(label->HiddenTextTip().isEmpty(), !nameCut);
+    if (nameCut) {
+      QCOMPARE(label->HiddenTextTip(), QStringLiteral("Name: ") + name);
+      QVERIFY(label->ShownText().endsWith(QChar(0x2026)));
+    } else {
+      QCOMPARE(label->ShownText(), label->text());
+    }
   }
 
   void markupInTypedTextStaysText() {

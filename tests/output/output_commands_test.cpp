@@ -712,6 +712,40 @@ class OutputCommandsTest : public QObject {
     QCOMPARE(f.paths().PicturePath, folder.filePath(chosen));
   }
 
+  // The kernel's own folders take no files: each command says so plainly and writes nothing.
+  void systemFoldersGiveAPlainMessage_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("picture in /proc")
+        << "picture"
+        << "/proc/x.jpg"
+        << "The chart picture could not be saved to \"/proc/x.jpg\": the folder \"/proc\" holds "
+           "the system's own entries, not files; choose another folder.";
+    QTest::newRow("chart file in /sys")
+        << "chart"
+        << "/sys/x.vmj"
+        << "The chart could not be saved to \"/sys/x.vmj\": the folder \"/sys\" holds the "
+           "system's own entries, not files; choose another folder.";
+    QTest::newRow("export in /proc/self")
+        << "export"
+        << "/proc/self/x.txt"
+        << "The chart could not be exported to \"/proc/self/x.txt\": the folder \"/proc/self\" "
+           "holds the system's own entries, not files; choose another folder.";
+  }
+  void systemFoldersGiveAPlainMessage() {
+    QFETCH(QString, command);
+    QFETCH(QString, path);
+    QFETCH(QString, message);
+    ChartShown f;
+    f.platform.SaveAnswers.push_back(path);
+    if (command == QLatin1String("picture")) f.main()->cmdSaveAsJPG->click();
+    if (command == QLatin1String("chart")) f.Key("Save");
+    if (command == QLatin1String("export")) f.main()->mnuExport->trigger();
+    QCOMPARE(f.platform.OnlyMessage(), message);
+    QVERIFY(!QFileInfo::exists(path));
+  }
+
   void pictureDialogRemembersTheLastName() {
     QTemporaryDir folder;
     ChartShown f;
