@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <array>
 #include <charconv>
 #include <cstdio>
 #include <fstream>
@@ -11,10 +12,13 @@
 #include <variant>
 #include <vector>
 
+#include "engine/atlas.h"
 #include "engine/birth_data.h"
+#include "engine/calendar_time.h"
 #include "engine/chart.h"
 #include "engine/chart_file.h"
 #include "engine/report.h"
+#include "engine/time_zones.h"
 #include "engine/zodiac.h"
 #include "engine/zones.h"
 #include "json_writer.h"
@@ -28,8 +32,11 @@ constexpr std::string_view kUsage = R"(Usage:
                 --lat D:MM(N|S) --lon D:MM(E|W) [--dst]
                 --city TEXT --state TEXT --country TEXT
                 [--western] [--json] [--output FILE]
-  velmora-chart --open FILE.vmx [--zone Z] [--dst] [--western] [--json] [--output FILE]
-  velmora-chart --zones | --help | --version
+  velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --place "CITY, COUNTRY"
+                [--dst | --no-dst] [--western] [--json] [--output FILE]
+  velmora-chart --open FILE.vmx [--zone Z | --tz AREA/CITY] [--dst | --no-dst]
+                [--western] [--json] [--output FILE]
+  velmora-chart --places TEXT | --zones | --help | --version
 
 Computes one birth chart the way the Velmora desktop program does and prints it.
 
@@ -45,7 +52,25 @@ Birth data
   --lon D:MM(E|W)    longitude, degrees 0 to 180 and minutes 0 to 59, e.g. 77:13E
   --city, --state, --country TEXT   the place of birth
   --open FILE.vmx    read name, date, time and place from a chart file saved by
-                     the desktop program; --zone and --dst still apply
+                     the desktop program; --zone, --tz and --dst still apply
+
+Places and historical time zones (offline: GeoNames places, the system's tz
+database)
+  --place TEXT       "CITY", "CITY, COUNTRY" or "CITY, STATE, COUNTRY": latitude,
+                     longitude, city, state, country and time zone of the best
+                     match (the largest place of that name); --lat, --lon,
+                     --zone, --tz, --city, --state and --country override it
+  --tz AREA/CITY     an IANA time zone (Asia/Kathmandu): the offset in force at
+                     the local date and time, daylight saving included, comes
+                     from the tz database
+  --no-dst           with an IANA zone, the later (standard time) reading of a
+                     local time that happened twice; --dst takes the earlier
+                     one, which is also taken, with a warning, when neither is
+                     given. A local time that never happened is refused.
+  --places TEXT      list the places whose name begins with TEXT (case and
+                     accents aside), the largest first, one per line: name,
+                     latitude, longitude (degrees, north and east positive) and
+                     time zone, separated by tabs
 
 Output (to standard output unless --output is given)
   (default)          the Indian chart's text report, 26 lines
@@ -55,20 +80,26 @@ Output (to standard output unless --output is given)
                      chart record), "cells" (the twelve chart cells, Aries
                      first), "tropical" (every field of the Western chart
                      record) and "wheel" ("sectors", "glyphs", "SunSign",
-                     "Ascendant", "MoonSign"); it holds the Western chart too
+                     "Ascendant", "MoonSign"); it holds the Western chart too;
+                     and "place" ("city", "state", "country", "latitude",
+                     "longitude", "timeZone", "utcOffsetMinutes",
+                     "daylightSaving")
   --output FILE      write to FILE instead; the report is then written byte for
                      byte as the desktop program's export writes it (Latin-1,
                      CR LF line ends), the other outputs as UTF-8 text
 
 Exit status: 0 on success; 2 for invalid birth data (the form's message on
-standard error), an unknown or incomplete option, an ambiguous zone or an
-unreadable chart file; 1 when the output file cannot be written.
+standard error), an unknown or incomplete option, an ambiguous zone, an unknown
+place or time zone, a local time that never happened or an unreadable chart
+file; 1 when the output file cannot be written.
 )";
 
 struct Options {
   std::optional<std::string> Name, Date, Time, Zone, Latitude, Longitude, City, State, Country;
   std::optional<std::string> OpenPath, OutputPath;
+  std::optional<std::string> Place, TimeZone, Places;
   bool DaylightSaving = false;
+  bool NoDaylightSaving = false;
   bool Western = false;
   bool Json = false;
   bool Help = false;
@@ -99,20 +130,18 @@ std::variant<Options, UsageError> ParseOptions(std::span<const std::string_view>
       {"--lat", &Options::Latitude},      {"--lon", &Options::Longitude},
       {"--city", &Options::City},         {"--state", &Options::State},
       {"--country", &Options::Country},   {"--open", &Options::OpenPath},
-      {"--output", &Options::OutputPath},
+      {"--output", &Options::OutputPath}, {"--place", &Options::Place},
+      {"--tz", &Options::TimeZone},       {"--places", &Options::Places},
   };
   struct SwitchFlag {
     std::string_view Flag;
     bool Options::*Field;
   };
   static const SwitchFlag kSwitches[] = {
-      {"--dst", &Options::DaylightSaving},
-      {"--western", &Options::Western},
-      {"--json", &Options::Json},
-      {"--help", &Options::Help},
-      {"-h", &Options::Help},
-      {"--version", &Options::Version},
-      {"--zones", &Options::Zones},
+      {"--dst", &Options::DaylightSaving}, {"--no-dst", &Options::NoDaylightSaving},
+      {"--western", &Options::Western},    {"--json", &Options::Json},
+      {"--help", &Options::Help},          {"-h", &Options::Help},
+      {"--version", &Options::Version},    {"--zones", &Options::Zones},
   };
 
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -208,9 +237,31 @@ std::variant<Coordinate, UsageError> ParseCoordinate(std::string_view flag, std:
                     last == first ? 0 : 1};
 }
 
-std::variant<BirthFormData, UsageError> FormFromOptions(const Options& o) {
+// "28:36N" from signed degrees, rounded to the minute.
+std::string CoordinateText(double signedDegrees, char positive, char negative) {
+  const DegreesMinutes dm = ToDegreesMinutes(signedDegrees);
+  return std::to_string(dm.Degrees) + ":" + (dm.Minutes < 10 ? "0" : "") +
+         std::to_string(dm.Minutes) + (dm.Negative ? negative : positive);
+}
+
+std::variant<BirthFormData, UsageError> FormFromOptions(Options o) {
   if (!o.Date) return UsageError{"missing --date YYYY-MM-DD"};
   if (!o.Time) return UsageError{"missing --time H:MM"};
+  if (o.Place) {
+    const auto place = BestPlace(*o.Place);
+    if (!place) {
+      return UsageError{"--place " + *o.Place +
+                        ": no such place in the atlas (velmora-chart --places TEXT lists "
+                        "the places whose name begins with TEXT)"};
+    }
+    // What is given explicitly wins over what the place brings.
+    if (!o.Latitude) o.Latitude = CoordinateText(place->LatitudeDegrees, 'N', 'S');
+    if (!o.Longitude) o.Longitude = CoordinateText(place->LongitudeDegrees, 'E', 'W');
+    if (!o.City) o.City = std::string(place->Name);
+    if (!o.State) o.State = std::string(place->State);
+    if (!o.Country) o.Country = std::string(place->Country);
+    if (!o.TimeZone && !o.Zone) o.TimeZone = std::string(place->TimeZone);
+  }
   if (!o.Latitude) return UsageError{"missing --lat D:MM(N|S)"};
   if (!o.Longitude) return UsageError{"missing --lon D:MM(E|W)"};
   BirthFormData f;
@@ -218,6 +269,7 @@ std::variant<BirthFormData, UsageError> FormFromOptions(const Options& o) {
   f.City = o.City.value_or("");
   f.State = o.State.value_or("");
   f.Country = o.Country.value_or("");
+  f.TimeZoneName = o.TimeZone.value_or("");
 
   const std::string_view date = *o.Date;
   const auto year = date.size() == 10 && date[4] == '-' && date[7] == '-'
@@ -335,6 +387,28 @@ std::string WesternTable(const ChartRecord& t, const WesternWheel& wheel) {
   return out;
 }
 
+void WritePlace(JsonWriter& json, const ChartRecord& c) {
+  json.BeginObject();
+  json.Key("city");
+  json.String(c.BirthCity);
+  json.Key("state");
+  json.String(c.BirthState);
+  json.Key("country");
+  json.String(c.BirthCountry);
+  json.Key("latitude");
+  json.Number(c.Latitude);
+  json.Key("longitude");
+  json.Number(c.Longitude == 0 ? 0.0 : -c.Longitude);  // the record counts west positive
+  json.Key("timeZone");
+  json.OptionalString(c.TimeZoneName.empty() ? std::nullopt
+                                             : std::optional<std::string_view>(c.TimeZoneName));
+  json.Key("utcOffsetMinutes");
+  json.Integer(UtcOffsetMinutesOf(c));
+  json.Key("daylightSaving");
+  json.Boolean(c.IsDaylightSaving);
+  json.EndObject();
+}
+
 std::string ChartJson(const ChartRecord& sidereal, const CellTexts& cells,
                       const ChartRecord& tropical, const WesternWheel& wheel) {
   JsonWriter json;
@@ -368,6 +442,8 @@ std::string ChartJson(const ChartRecord& sidereal, const CellTexts& cells,
   json.Key("MoonSign");
   json.String(wheel.MoonSign);
   json.EndObject();
+  json.Key("place");
+  WritePlace(json, sidereal);
   json.EndObject();
   return json.Take() + "\n";
 }
@@ -398,6 +474,18 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
   return true;
 }
 
+std::string PlaceList(std::string_view text) {
+  std::string out;
+  for (const Place& place : FindPlaces(text, 20)) {
+    std::array<char, 32> lat{}, lon{};
+    std::snprintf(lat.data(), lat.size(), "%.5f", place.LatitudeDegrees);
+    std::snprintf(lon.data(), lon.size(), "%.5f", place.LongitudeDegrees);
+    out += PlaceLabel(place) + "\t" + lat.data() + "\t" + lon.data() + "\t" +
+           std::string(place.TimeZone) + "\n";
+  }
+  return out;
+}
+
 std::string ZoneList() {
   std::string out;
   for (int row = 0; row < kZoneCount; ++row) {
@@ -422,6 +510,16 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
   if (o.Help) return {kExitOk, std::string(kUsage), {}};
   if (o.Version) return {kExitOk, std::string("velmora-chart ") + kVersion + "\n", {}};
   if (o.Zones) return {kExitOk, ZoneList(), {}};
+  if (o.Places) {
+    std::string list = PlaceList(*o.Places);
+    if (list.empty()) return Fail(kExitBadInput, "no place name begins with \"" + *o.Places + "\"");
+    return {kExitOk, std::move(list), {}};
+  }
+  if (o.DaylightSaving && o.NoDaylightSaving) {
+    return Fail(kExitBadInput, "give --dst or --no-dst, not both");
+  }
+  if (o.Zone && o.TimeZone) return Fail(kExitBadInput, "give --zone or --tz, not both");
+  if (o.OpenPath && o.Place) return Fail(kExitBadInput, "--place cannot be used with --open");
 
   auto form = o.OpenPath ? FormFromChartFile(*o.OpenPath) : FormFromOptions(o);
   if (auto* e = std::get_if<UsageError>(&form)) return Fail(kExitBadInput, e->Message);
@@ -431,8 +529,33 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
     auto zone = ParseZone(*o.Zone);
     if (auto* e = std::get_if<UsageError>(&zone)) return Fail(kExitBadInput, e->Message);
     f.ZoneRow = std::get<int>(zone);
+    f.TimeZoneName.clear();
+  }
+  if (o.OpenPath && o.TimeZone) f.TimeZoneName = *o.TimeZone;
+  if (!f.TimeZoneName.empty() && !IsKnownTimeZone(f.TimeZoneName)) {
+    return Fail(kExitBadInput, "--tz " + f.TimeZoneName +
+                                   ": the tz database has no such zone (write it as "
+                                   "Area/City, e.g. Asia/Kathmandu)");
   }
   if (auto bad = ValidateListValues(f)) return {kExitBadInput, {}, bad->Message + "\n"};
+  std::string warnings;
+  if (const auto reading = ReadBirthLocalTime(f)) {
+    const std::string when = LocalTimeText(f.Year, f.Month, f.Day, f.Hour, f.Minute);
+    if (reading->Kind == LocalTimeKind::Repeated && !o.DaylightSaving && !o.NoDaylightSaving) {
+      f.DaylightSaving = true;
+      warnings += "velmora-chart: warning: " + when + " happened twice in " + f.TimeZoneName +
+                  " (first at UTC" + FormatUtcOffset(reading->First.UtcOffsetSeconds) +
+                  ", then at UTC" + FormatUtcOffset(reading->Second.UtcOffsetSeconds) +
+                  "); the earlier reading is taken: give --dst or --no-dst to choose\n";
+    } else if (reading->Kind == LocalTimeKind::Unique && (o.DaylightSaving || o.NoDaylightSaving) &&
+               o.DaylightSaving != reading->First.DaylightSaving) {
+      warnings +=
+          "velmora-chart: warning: " + std::string(o.DaylightSaving ? "--dst" : "--no-dst") +
+          " ignored: the tz database says daylight saving was " +
+          (reading->First.DaylightSaving ? "" : "not ") + "in force in " + f.TimeZoneName + " at " +
+          when + "\n";
+    }
+  }
   if (auto bad = ValidateInput(f)) return {kExitBadInput, {}, bad->Message + "\n"};
 
   LookupTables tables;
@@ -467,9 +590,9 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
     if (!WriteFileAtomically(*o.OutputPath, output, reason)) {
       return Fail(kExitWriteFailed, "cannot write " + *o.OutputPath + ": " + reason);
     }
-    return {};
+    return {kExitOk, {}, warnings};
   }
-  return {kExitOk, std::move(output), {}};
+  return {kExitOk, std::move(output), warnings};
 }
 
 }  // namespace velmora

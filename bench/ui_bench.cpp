@@ -26,8 +26,9 @@ long long MonotonicNanoseconds() {
 }
 
 struct ProbeRun {
-  double ShownMs = 0;           // from spawn to the first window painted
-  std::vector<double> ChartMs;  // one per chart command
+  double ShownMs = 0;               // from spawn to the first window painted
+  std::vector<double> ChartMs;      // one per chart command
+  std::vector<double> KeystrokeMs;  // one per letter typed into the City box
   long PeakKilobytes = 0;
 };
 
@@ -69,6 +70,9 @@ ProbeRun RunProbe(const std::string& probe, std::vector<std::string> args) {
     at = end == std::string::npos ? text.size() : end + 1;
     if (line.rfind("shown ", 0) == 0) run.ShownMs = (std::stoll(line.substr(6)) - start) / 1e6;
     if (line.rfind("chart ", 0) == 0) run.ChartMs.push_back(std::stoll(line.substr(6)) / 1e6);
+    if (line.rfind("keystroke ", 0) == 0) {
+      run.KeystrokeMs.push_back(std::stoll(line.substr(10)) / 1e6);
+    }
   }
   return run;
 }
@@ -100,13 +104,19 @@ int main(int argc, char** argv) {
     emptyPeak = std::max(emptyPeak, e.PeakKilobytes);
   }
   const ProbeRun scenario = RunProbe(probe, {"scenario", "30"});
+  std::vector<double> keystrokes;
+  for (int i = 0; i < std::max(1, runs / 3); ++i) {
+    const ProbeRun places = RunProbe(probe, {"places"});
+    keystrokes.insert(keystrokes.end(), places.KeystrokeMs.begin(), places.KeystrokeMs.end());
+  }
 
   std::printf("start-up to window shown, median of %d runs (offscreen):\n", runs);
   std::printf("  empty Qt Widgets window  %7.1f ms\n", Median(empty));
   std::printf("  the same with one label  %7.1f ms   (the first text shown loads the fonts)\n",
               Median(label));
-  std::printf("  Velmora birth form       %7.1f ms   ratio %.2f to the empty window (target at most 2)\n",
-              Median(form), Median(form) / Median(empty));
+  std::printf(
+      "  Velmora birth form       %7.1f ms   ratio %.2f to the empty window (target at most 2)\n",
+      Median(form), Median(form) / Median(empty));
   std::printf(
       "South chart command, click to chart window painted, median of %zu: %.1f ms (target under "
       "50)\n",
@@ -121,5 +131,10 @@ int main(int argc, char** argv) {
       "most 2.5)\n",
       emptyPeak / 1024.0, scenario.PeakKilobytes / 1024.0,
       static_cast<double>(scenario.PeakKilobytes) / static_cast<double>(emptyPeak));
+  std::printf(
+      "City box, key press to the list of places painted, median of %zu: %.1f ms, slowest %.1f "
+      "ms (target under 50)\n",
+      keystrokes.size(), Median(keystrokes),
+      keystrokes.empty() ? 0.0 : *std::max_element(keystrokes.begin(), keystrokes.end()));
   return 0;
 }

@@ -3,20 +3,26 @@
 //   ui_probe label               the same window showing one line of text
 //   ui_probe form                the program up to its birth form on screen
 //   ui_probe scenario COUNT      the form, then COUNT South charts of the Delhi birth
+//   ui_probe places              the form, then "s", then "kathmandu" typed letter by letter
+//                                into the City box
 // It prints "shown <monotonic ns>" when the first window has painted, and for the scenario
-// one "chart <ns>" line per chart command, from the click to the chart window painted.
+// one "chart <ns>" line per chart command, from the click to the chart window painted; for
+// places one "keystroke <ns>" line per letter, from the key press to the list painted.
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCompleter>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <ctime>
 
-#include "ui/qt_platform.h"
-#include "ui/twips.h"
 #include "app/velmora_app.h"
 #include "example_births.h"
+#include "ui/qt_platform.h"
+#include "ui/twips.h"
 
 namespace {
 
@@ -57,7 +63,8 @@ int main(int argc, char** argv) {
 
   if (mode == QLatin1String("empty") || mode == QLatin1String("label")) {
     QMainWindow window;
-    window.setCentralWidget(mode == QLatin1String("label") ? new QLabel(QStringLiteral("Name")) : new QWidget);
+    window.setCentralWidget(mode == QLatin1String("label") ? new QLabel(QStringLiteral("Name"))
+                                                           : new QWidget);
     window.centralWidget()->setFixedSize(velmora::TwipsSize(8565, 5790));
     window.show();
     WaitForPaint(window);
@@ -71,6 +78,23 @@ int main(int argc, char** argv) {
   app.Start();
   WaitForPaint(app.form());
   std::printf("shown %lld\n", MonotonicNanoseconds());
+  if (mode == QLatin1String("places")) {
+    velmora::BirthForm& form = app.form();
+    form.txtCity->setFocus();
+    for (const QString& word : {QStringLiteral("s"), QStringLiteral("kathmandu")}) {
+      form.txtCity->clear();
+      for (const QChar letter : word) {
+        QElapsedTimer timer;
+        timer.start();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(letter));
+        QApplication::sendEvent(form.txtCity, &press);
+        WaitForPaint(*form.placeCompleter()->popup());
+        std::printf("keystroke %lld\n", static_cast<long long>(timer.nsecsElapsed()));
+      }
+    }
+    std::fflush(stdout);
+    return 0;
+  }
   if (mode != QLatin1String("scenario")) return 0;
 
   const int count = argc > 2 ? std::atoi(argv[2]) : 20;

@@ -126,15 +126,15 @@ std::optional<QByteArray> ReadChartFileStart(const QString& path, bool& whole, Q
 // Every birth field of a chart, joined: two charts of the same birth give the same text.
 std::string BirthOf(const ChartRecord& c) {
   std::string birth = c.BirthName;
-  for (const std::string* text : {&c.BirthCity, &c.BirthState, &c.BirthCountry}) {
+  for (const std::string* text : {&c.BirthCity, &c.BirthState, &c.BirthCountry, &c.TimeZoneName}) {
     birth += '\x1f';
     birth += *text;
   }
-  for (int number :
-       {int(c.BirthDay), int(c.BirthMonth), int(c.BirthYear), int(c.BirthHour), int(c.BirthMinute),
-        int(c.ZoneHours), int(c.ZoneMinutes), int(c.ZoneSide), int(c.LongitudeDegrees),
-        int(c.LongitudeMinutes), int(c.LatitudeDegrees), int(c.LatitudeMinutes),
-        int(c.IsEastLongitude), int(c.IsSouthLatitude), int(c.IsDaylightSaving)}) {
+  for (int number : {int(c.BirthDay), int(c.BirthMonth), int(c.BirthYear), int(c.BirthHour),
+                     int(c.BirthMinute), int(c.ZoneHours), int(c.ZoneMinutes), int(c.ZoneSide),
+                     int(c.LongitudeDegrees), int(c.LongitudeMinutes), int(c.LatitudeDegrees),
+                     int(c.LatitudeMinutes), int(c.IsEastLongitude), int(c.IsSouthLatitude),
+                     int(c.IsDaylightSaving), int(c.UtcOffsetSeconds)}) {
     birth += '\x1f';
     birth += std::to_string(number);
   }

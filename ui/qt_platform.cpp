@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace velmora {
@@ -43,6 +44,19 @@ void QtPlatform::ShowMessage(QWidget* parent, const QString& text, MessageIcon i
   // Messages quote names, paths and file lines: a "<img src=...>" among them must stay text.
   box.setTextFormat(Qt::PlainText);
   box.exec();
+}
+
+std::optional<int> QtPlatform::ChooseAnswer(QWidget* parent, const QString& text,
+                                            const QStringList& answers, const QString& title) {
+  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Cancel, parent);
+  box.setTextFormat(Qt::PlainText);
+  QList<QAbstractButton*> buttons;
+  for (const QString& answer : answers) buttons << box.addButton(answer, QMessageBox::AcceptRole);
+  if (!buttons.isEmpty()) box.setDefaultButton(qobject_cast<QPushButton*>(buttons.constFirst()));
+  box.exec();
+  const qsizetype chosen = buttons.indexOf(box.clickedButton());
+  if (chosen < 0) return std::nullopt;
+  return static_cast<int>(chosen);
 }
 
 std::optional<QString> QtPlatform::ChooseOpenPath(QWidget* parent,
