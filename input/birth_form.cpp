@@ -382,10 +382,9 @@ void BirthForm::OfferPlaces(const QString& typed) {
     return;
   }
   // The labels are longer than the City box is wide: the list shows them whole.
-  QRect under = txtCity->rect();
-  under.setWidth(std::max(under.width(), list->sizeHintForColumn(0) + 2 * list->frameWidth() +
-                                             list->verticalScrollBar()->sizeHint().width()));
-  placeCompleter_->complete(under);
+  list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                        list->verticalScrollBar()->sizeHint().width());
+  placeCompleter_->complete();
 }
 
 void BirthForm::ChoosePlace(const Place& place) {
