@@ -1,14 +1,9 @@
 #include "chart_tool.h"
 
-#include <unistd.h>
-
 #include <array>
 #include <charconv>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 #include <variant>
 #include <vector>
 
@@ -22,6 +17,9 @@
 #include "engine/zodiac.h"
 #include "engine/zones.h"
 #include "json_writer.h"
+#include "output/chart_file_reader.h"
+#include "output/file_access.h"
+#include "terminal_text.h"
 #include "velmora/version.h"
 
 namespace velmora {
@@ -81,17 +79,26 @@ Output (to standard output unless --output is given)
                      first), "tropical" (every field of the Western chart
                      record) and "wheel" ("sectors", "glyphs", "SunSign",
                      "Ascendant", "MoonSign"); it holds the Western chart too;
+                     then "longitudes" (full-precision degrees of the nine
+                     bodies and the ascendant, "sidereal" and "tropical"),
+                     "divisional" (their signs in D2, D3, D7, D9, D10, D12),
+                     "dasha" (the nine Vimshottari mahadashas from the one
+                     running at birth, each with "lord", "start", "end" and
+                     nine "antardashas", dates YYYY-MM-DD) and "dashaBalance"
+                     ("lord", "years", "months", "days" left at birth);
                      and "place" ("city", "state", "country", "latitude",
                      "longitude", "timeZone", "utcOffsetMinutes",
                      "daylightSaving")
   --output FILE      write to FILE instead; the report is then written byte for
                      byte as the desktop program's export writes it (Latin-1,
-                     CR LF line ends), the other outputs as UTF-8 text
+                     CR LF line ends), the other outputs as UTF-8 text; a file
+                     replaced keeps its permissions, and a folder, named pipe,
+                     device or symbolic link at FILE is refused
 
 Exit status: 0 on success; 2 for invalid birth data (the form's message on
 standard error), an unknown or incomplete option, an ambiguous zone, an unknown
-place or time zone, a local time that never happened or an unreadable chart
-file; 1 when the output file cannot be written.
+place or time zone, a local time that never happened, or a chart file that
+cannot be read or is not a regular file; 1 when the output cannot be written.
 )";
 
 struct Options {
@@ -311,25 +318,16 @@ std::variant<BirthFormData, UsageError> FormFromOptions(Options o) {
   return f;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path, std::string& reason) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    reason = "cannot open it";
-    return std::nullopt;
-  }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    reason = "a read error occurred";
-    return std::nullopt;
-  }
-  return bytes;
-}
-
 std::variant<BirthFormData, UsageError> FormFromChartFile(const std::string& path) {
-  std::string reason;
-  const auto bytes = ReadWholeFile(path, reason);
-  if (!bytes) return UsageError{"cannot read the chart file " + path + ": " + reason};
-  auto form = FormDataOf(DecodeChartFile(*bytes));
+  // As much as the desktop program's Open reads: a huge file or a device cannot fill memory.
+  const auto start = ReadFileStart(path, kChartFileReadLimit);
+  if (const auto* why = std::get_if<std::string>(&start)) {
+    return UsageError{"cannot read the chart file " + path + ": " + *why};
+  }
+  const FileStart& bytes = std::get<FileStart>(start);
+  // No box lengths to hold: these lines go to no form, and a shorter limit would refuse
+  // files that open today.
+  auto form = ReadChartFile(bytes.Bytes, bytes.Whole, ChartFileLineLimits{});
   if (const auto* why = std::get_if<std::string>(&form)) {
     return UsageError{"the chart file " + path + " cannot be used: " + *why};
   }
@@ -442,36 +440,18 @@ std::string ChartJson(const ChartRecord& sidereal, const CellTexts& cells,
   json.Key("MoonSign");
   json.String(wheel.MoonSign);
   json.EndObject();
+  json.Key("longitudes");
+  WriteLongitudes(json, sidereal, tropical);
+  json.Key("divisional");
+  WriteDivisional(json, sidereal);
+  json.Key("dasha");
+  WriteDasha(json, sidereal);
+  json.Key("dashaBalance");
+  WriteDashaBalance(json, sidereal);
   json.Key("place");
   WritePlace(json, sidereal);
   json.EndObject();
   return json.Take() + "\n";
-}
-
-// Writes through a temporary file and a rename, so an existing file is never left half
-// written.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& reason) {
-  const std::string temporary = path + ".tmp-" + std::to_string(::getpid());
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) {
-      reason = "cannot create it";
-      return false;
-    }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      std::remove(temporary.c_str());
-      reason = "writing failed";
-      return false;
-    }
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    reason = "cannot replace it";
-    return false;
-  }
-  return true;
 }
 
 std::string PlaceList(std::string_view text) {
@@ -495,8 +475,10 @@ std::string ZoneList() {
   return out;
 }
 
+// Messages quote names, paths and option values as typed: escaped, so that an ESC among
+// them cannot drive the terminal.
 ToolResult Fail(int status, const std::string& message) {
-  return {status, {}, "velmora-chart: " + message + "\n"};
+  return {status, {}, EscapeForTerminal("velmora-chart: " + message + "\n")};
 }
 
 }  // namespace
@@ -513,7 +495,7 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
   if (o.Places) {
     std::string list = PlaceList(*o.Places);
     if (list.empty()) return Fail(kExitBadInput, "no place name begins with \"" + *o.Places + "\"");
-    return {kExitOk, std::move(list), {}};
+    return {kExitOk, EscapeForTerminal(list), {}};
   }
   if (o.DaylightSaving && o.NoDaylightSaving) {
     return Fail(kExitBadInput, "give --dst or --no-dst, not both");
@@ -537,7 +519,9 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
                                    ": the tz database has no such zone (write it as "
                                    "Area/City, e.g. Asia/Kathmandu)");
   }
-  if (auto bad = ValidateListValues(f)) return {kExitBadInput, {}, bad->Message + "\n"};
+  if (auto bad = ValidateListValues(f)) {
+    return {kExitBadInput, {}, EscapeForTerminal(bad->Message + "\n")};
+  }
   std::string warnings;
   if (const auto reading = ReadBirthLocalTime(f)) {
     const std::string when = LocalTimeText(f.Year, f.Month, f.Day, f.Hour, f.Minute);
@@ -556,7 +540,9 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
           when + "\n";
     }
   }
-  if (auto bad = ValidateInput(f)) return {kExitBadInput, {}, bad->Message + "\n"};
+  if (auto bad = ValidateInput(f)) {
+    return {kExitBadInput, {}, EscapeForTerminal(bad->Message + "\n")};
+  }
 
   LookupTables tables;
   FillZoneTables(tables);
@@ -586,13 +572,14 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
     output = ReportForTerminal(TextReport(sidereal));
   }
   if (o.OutputPath) {
-    std::string reason;
-    if (!WriteFileAtomically(*o.OutputPath, output, reason)) {
-      return Fail(kExitWriteFailed, "cannot write " + *o.OutputPath + ": " + reason);
+    if (const auto reason = ReplaceFileAtomically(*o.OutputPath, output)) {
+      return Fail(kExitWriteFailed, "cannot write " + *o.OutputPath + ": " + *reason);
     }
-    return {kExitOk, {}, warnings};
+    return {kExitOk, {}, EscapeForTerminal(warnings)};
   }
-  return {kExitOk, std::move(output), warnings};
+  // JSON escapes for itself; the reports hold the name, city, state and country as given.
+  if (!o.Json) output = EscapeForTerminal(output);
+  return {kExitOk, std::move(output), EscapeForTerminal(warnings)};
 }
 
 }  // namespace velmora

@@ -216,6 +216,7 @@ void ComputeMoon(ChartRecord& c, ChartMode mode) {
   if (sidereal < 0) sidereal += 360;
 
   c.MoonLongitude = sidereal;
+  c.Longitudes[kMoonRow] = turns::Normalised360(sidereal);
   FormatLongitudeTo(c.MoonText, sidereal);
   MoonNakshatraOf(c, c.MoonLongitude);
   MoonSignOf(c, c.MoonText, mode);
@@ -230,6 +231,8 @@ void ComputePlanets(ChartRecord& c, ChartMode mode) {
     double lambda = GeocentricLongitude(row, t, earth) + c.AyanamsaCorrection;
     lambda = turns::WhileNegativeAdd360(lambda);
     FormatLongitudeTo(c.BodySiderealTexts[static_cast<std::size_t>(row)], lambda);
+    c.Longitudes[static_cast<std::size_t>(kTableRowOfElement[static_cast<std::size_t>(row)])] =
+        turns::Normalised360(lambda);
   }
 
   // Mean ascending node. 180/3.1416 and the whole degree taken off are how this program has
@@ -239,8 +242,10 @@ void ComputePlanets(ChartRecord& c, ChartMode mode) {
   double rahu = n * 180 / 3.1416 - 1;
   rahu = turns::WhileNegativeAdd360(rahu + c.AyanamsaCorrection);
   FormatLongitudeTo(c.RahuText, rahu);
-  const double ketu = turns::WhileAbove360Subtract(rahu + 180);
-  FormatLongitudeTo(c.KetuText, std::fabs(ketu));
+  const double ketu = std::fabs(turns::WhileAbove360Subtract(rahu + 180));
+  FormatLongitudeTo(c.KetuText, ketu);
+  c.Longitudes[7] = turns::Normalised360(rahu);
+  c.Longitudes[8] = turns::Normalised360(ketu);
 
   auto& texts = c.PlanetPositionTexts;
   for (int element = 0; element <= 5; ++element) {
