@@ -12,6 +12,7 @@
 #include "engine/calendar_time.h"
 #include "engine/chart.h"
 #include "engine/chart_file.h"
+#include "engine/json_chart_file.h"
 #include "engine/report.h"
 #include "engine/time_zones.h"
 #include "engine/zodiac.h"
@@ -29,11 +30,12 @@ constexpr std::string_view kUsage = R"(Usage:
   velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --zone Z
                 --lat D:MM(N|S) --lon D:MM(E|W) [--dst]
                 --city TEXT --state TEXT --country TEXT
-                [--western] [--json] [--output FILE]
+                [--western] [--json] [--output FILE] [--save-chart FILE]
   velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --place "CITY, COUNTRY"
                 [--dst | --no-dst] [--western] [--json] [--output FILE]
-  velmora-chart --open FILE.vmx [--zone Z | --tz AREA/CITY] [--dst | --no-dst]
-                [--western] [--json] [--output FILE]
+                [--save-chart FILE]
+  velmora-chart --open FILE [--zone Z | --tz AREA/CITY] [--dst | --no-dst]
+                [--western] [--json] [--output FILE] [--save-chart FILE]
   velmora-chart --places TEXT | --zones | --help | --version
 
 Computes one birth chart the way the Velmora desktop program does and prints it.
@@ -49,8 +51,10 @@ Birth data
   --lat D:MM(N|S)    latitude, degrees 0 to 90 and minutes 0 to 59, e.g. 28:36N
   --lon D:MM(E|W)    longitude, degrees 0 to 180 and minutes 0 to 59, e.g. 77:13E
   --city, --state, --country TEXT   the place of birth
-  --open FILE.vmx    read name, date, time and place from a chart file saved by
-                     the desktop program; --zone, --tz and --dst still apply
+  --open FILE        read the birth from a chart file saved by the desktop
+                     program: a .vmj file gives the time zone and daylight saving
+                     too, a .vmx file holds neither; --zone, --tz, --dst and
+                     --no-dst still apply
 
 Places and historical time zones (offline: GeoNames places, the system's tz
 database)
@@ -94,16 +98,20 @@ Output (to standard output unless --output is given)
                      CR LF line ends), the other outputs as UTF-8 text; a file
                      replaced keeps its permissions, and a folder, named pipe,
                      device or symbolic link at FILE is refused
+  --save-chart FILE  also save the birth data of the chart as a chart file the
+                     desktop program opens: FILE.vmj keeps every character, the
+                     time zone and daylight saving; FILE.vmx is the older form
 
 Exit status: 0 on success; 2 for invalid birth data (the form's message on
 standard error), an unknown or incomplete option, an ambiguous zone, an unknown
 place or time zone, a local time that never happened, or a chart file that
-cannot be read or is not a regular file; 1 when the output cannot be written.
+cannot be read or is not a regular file; 1 when the output file or the chart
+file cannot be written.
 )";
 
 struct Options {
   std::optional<std::string> Name, Date, Time, Zone, Latitude, Longitude, City, State, Country;
-  std::optional<std::string> OpenPath, OutputPath;
+  std::optional<std::string> OpenPath, OutputPath, SaveChartPath;
   std::optional<std::string> Place, TimeZone, Places;
   bool DaylightSaving = false;
   bool NoDaylightSaving = false;
@@ -137,8 +145,9 @@ std::variant<Options, UsageError> ParseOptions(std::span<const std::string_view>
       {"--lat", &Options::Latitude},      {"--lon", &Options::Longitude},
       {"--city", &Options::City},         {"--state", &Options::State},
       {"--country", &Options::Country},   {"--open", &Options::OpenPath},
-      {"--output", &Options::OutputPath}, {"--place", &Options::Place},
-      {"--tz", &Options::TimeZone},       {"--places", &Options::Places},
+      {"--output", &Options::OutputPath}, {"--save-chart", &Options::SaveChartPath},
+      {"--place", &Options::Place},       {"--tz", &Options::TimeZone},
+      {"--places", &Options::Places},
   };
   struct SwitchFlag {
     std::string_view Flag;
@@ -318,20 +327,51 @@ std::variant<BirthFormData, UsageError> FormFromOptions(Options o) {
   return f;
 }
 
-std::variant<BirthFormData, UsageError> FormFromChartFile(const std::string& path) {
+std::string ProblemText(const ChartFileProblem& problem) {
+  return problem.Detail.empty() ? problem.Reason : problem.Reason + " " + problem.Detail;
+}
+
+std::variant<OpenedChartFile, UsageError> FormFromChartFile(const std::string& path) {
   // As much as the desktop program's Open reads: a huge file or a device cannot fill memory.
-  const auto start = ReadFileStart(path, kChartFileReadLimit);
+  const auto start = ReadFileStart(path, kAnyChartFileReadLimit);
   if (const auto* why = std::get_if<std::string>(&start)) {
     return UsageError{"cannot read the chart file " + path + ": " + *why};
   }
   const FileStart& bytes = std::get<FileStart>(start);
   // No box lengths to hold: these lines go to no form, and a shorter limit would refuse
   // files that open today.
-  auto form = ReadChartFile(bytes.Bytes, bytes.Whole, ChartFileLineLimits{});
-  if (const auto* why = std::get_if<std::string>(&form)) {
-    return UsageError{"the chart file " + path + " cannot be used: " + *why};
+  auto opened = ReadAnyChartFile(path, bytes.Bytes, bytes.Whole, ChartFileLineLimits{});
+  if (const auto* problem = std::get_if<ChartFileProblem>(&opened)) {
+    return UsageError{"the chart file " + path + " cannot be opened. " + ProblemText(*problem)};
   }
-  return std::get<BirthFormData>(std::move(form));
+  return std::get<OpenedChartFile>(std::move(opened));
+}
+
+// The chart file's bytes for an entry, in the kind of file the path names.
+std::variant<std::string, UsageError> ChartFileFor(const std::string& path,
+                                                   const BirthFormData& form) {
+  if (IsJsonChartFilePath(path)) {
+    auto file = JsonChartFileBytes(form);
+    if (const auto* problem = std::get_if<ChartFileProblem>(&file)) {
+      return UsageError{"--save-chart " + path + ": " + problem->Reason};
+    }
+    return std::get<std::string>(std::move(file));
+  }
+  if (!IsVmxChartFilePath(path)) {
+    return UsageError{"--save-chart " + path + ": the name must end in .vmj or .vmx"};
+  }
+  auto file = EncodeChartFile(ChartFileFieldsOf(form));
+  if (const auto* bad = std::get_if<UnstorableCharacter>(&file)) {
+    return UsageError{"--save-chart " + path + ": line " + std::to_string(bad->Line) +
+                      " holds a character that a .vmx chart file cannot store (U+" +
+                      [](char32_t c) {
+                        char hex[16];
+                        std::snprintf(hex, sizeof hex, "%04X", static_cast<unsigned>(c));
+                        return std::string(hex);
+                      }(bad->CodePoint) +
+                      "); save it as a .vmj file, which keeps every character"};
+  }
+  return std::get<std::string>(std::move(file));
 }
 
 // The report for a terminal: UTF-8 and plain line feeds (the lone CR lines become empty).
@@ -503,10 +543,19 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
   if (o.Zone && o.TimeZone) return Fail(kExitBadInput, "give --zone or --tz, not both");
   if (o.OpenPath && o.Place) return Fail(kExitBadInput, "--place cannot be used with --open");
 
-  auto form = o.OpenPath ? FormFromChartFile(*o.OpenPath) : FormFromOptions(o);
+  std::variant<OpenedChartFile, UsageError> form = UsageError{};
+  if (o.OpenPath) {
+    form = FormFromChartFile(*o.OpenPath);
+  } else {
+    auto typed = FormFromOptions(o);
+    if (auto* e = std::get_if<UsageError>(&typed)) return Fail(kExitBadInput, e->Message);
+    form = OpenedChartFile{std::get<BirthFormData>(std::move(typed)), false};
+  }
   if (auto* e = std::get_if<UsageError>(&form)) return Fail(kExitBadInput, e->Message);
-  BirthFormData& f = std::get<BirthFormData>(form);
-  f.DaylightSaving = o.DaylightSaving;
+  BirthFormData& f = std::get<OpenedChartFile>(form).Entry;
+  // A file that holds daylight saving keeps it unless --dst or --no-dst says otherwise.
+  const bool fileHoldsZone = std::get<OpenedChartFile>(form).HoldsZone;
+  if (!fileHoldsZone || o.DaylightSaving || o.NoDaylightSaving) f.DaylightSaving = o.DaylightSaving;
   if (o.Zone) {
     auto zone = ParseZone(*o.Zone);
     if (auto* e = std::get_if<UsageError>(&zone)) return Fail(kExitBadInput, e->Message);
@@ -514,8 +563,9 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
     f.TimeZoneName.clear();
   }
   if (o.OpenPath && o.TimeZone) f.TimeZoneName = *o.TimeZone;
-  if (!f.TimeZoneName.empty() && !IsKnownTimeZone(f.TimeZoneName)) {
-    return Fail(kExitBadInput, "--tz " + f.TimeZoneName +
+  // A zone named in a chart file is refused by validation, in the form's words.
+  if (o.TimeZone && !IsKnownTimeZone(*o.TimeZone)) {
+    return Fail(kExitBadInput, "--tz " + *o.TimeZone +
                                    ": the tz database has no such zone (write it as "
                                    "Area/City, e.g. Asia/Kathmandu)");
   }
@@ -525,7 +575,9 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
   std::string warnings;
   if (const auto reading = ReadBirthLocalTime(f)) {
     const std::string when = LocalTimeText(f.Year, f.Month, f.Day, f.Hour, f.Minute);
-    if (reading->Kind == LocalTimeKind::Repeated && !o.DaylightSaving && !o.NoDaylightSaving) {
+    // A .vmj file's daylight saving already says which reading of a repeated hour it was.
+    const bool chosen = o.DaylightSaving || o.NoDaylightSaving || fileHoldsZone;
+    if (reading->Kind == LocalTimeKind::Repeated && !chosen) {
       f.DaylightSaving = true;
       warnings += "velmora-chart: warning: " + when + " happened twice in " + f.TimeZoneName +
                   " (first at UTC" + FormatUtcOffset(reading->First.UtcOffsetSeconds) +
@@ -570,6 +622,13 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
     output = TextReport(sidereal);
   } else {
     output = ReportForTerminal(TextReport(sidereal));
+  }
+  if (o.SaveChartPath) {
+    auto file = ChartFileFor(*o.SaveChartPath, f);
+    if (auto* e = std::get_if<UsageError>(&file)) return Fail(kExitBadInput, e->Message);
+    if (const auto reason = ReplaceFileAtomically(*o.SaveChartPath, std::get<std::string>(file))) {
+      return Fail(kExitWriteFailed, "cannot write " + *o.SaveChartPath + ": " + *reason);
+    }
   }
   if (o.OutputPath) {
     if (const auto reason = ReplaceFileAtomically(*o.OutputPath, output)) {

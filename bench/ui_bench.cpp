@@ -1,6 +1,7 @@
 // Figures for the desktop program on the offscreen platform, printed, never asserted:
 // start-up to the birth form against an empty window of the same size, the South chart
-// command from click to painted chart window, and peak memory of the whole scenario.
+// command from click to painted chart window, peak memory of the whole scenario, and the
+// heap a main window leaves behind when it is opened and closed again.
 //   build/bench/ui_bench [RUNS]
 #include <fcntl.h>
 #include <spawn.h>
@@ -30,6 +31,7 @@ struct ProbeRun {
   std::vector<double> ChartMs;      // one per chart command
   std::vector<double> KeystrokeMs;  // one per letter typed into the City box
   long PeakKilobytes = 0;
+  std::vector<double> HeapBytes;  // heap in use, where the probe reports it
 };
 
 ProbeRun RunProbe(const std::string& probe, std::vector<std::string> args) {
@@ -73,6 +75,7 @@ ProbeRun RunProbe(const std::string& probe, std::vector<std::string> args) {
     if (line.rfind("keystroke ", 0) == 0) {
       run.KeystrokeMs.push_back(std::stoll(line.substr(10)) / 1e6);
     }
+    if (line.rfind("heap ", 0) == 0) run.HeapBytes.push_back(std::stod(line.substr(5)));
   }
   return run;
 }
@@ -136,5 +139,13 @@ int main(int argc, char** argv) {
       "ms (target under 50)\n",
       keystrokes.size(), Median(keystrokes),
       keystrokes.empty() ? 0.0 : *std::max_element(keystrokes.begin(), keystrokes.end()));
+  constexpr int kCycles = 200;
+  const ProbeRun cycles = RunProbe(probe, {"cycles", std::to_string(kCycles)});
+  if (cycles.HeapBytes.size() == 2) {
+    std::printf(
+        "heap kept per chart shown and closed with Back, over %d cycles: %.0f bytes "
+        "(target 0)\n",
+        kCycles, (cycles.HeapBytes[1] - cycles.HeapBytes[0]) / kCycles);
+  }
   return 0;
 }

@@ -5,9 +5,12 @@
 //   ui_probe scenario COUNT      the form, then COUNT South charts of the Delhi birth
 //   ui_probe places              the form, then "s", then "kathmandu" typed letter by letter
 //                                into the City box
+//   ui_probe cycles COUNT        the form, then COUNT charts each closed with Back; prints
+//                                "heap <bytes>" in use after 30 warm-up cycles and after the last
 // It prints "shown <monotonic ns>" when the first window has painted, and for the scenario
 // one "chart <ns>" line per chart command, from the click to the chart window painted; for
 // places one "keystroke <ns>" line per letter, from the key press to the list painted.
+#include <malloc.h>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCompleter>
@@ -16,6 +19,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QTemporaryDir>
+
 #include <cstdio>
 #include <ctime>
 
@@ -94,6 +98,28 @@ int main(int argc, char** argv) {
     }
     std::fflush(stdout);
     return 0;
+  }
+  if (mode == QLatin1String("cycles")) {
+    const int count = argc > 2 ? std::atoi(argv[2]) : 50;
+    TypeDelhi(app.form());
+    const auto cycle = [&app] {
+      app.form().cmdCalculate->click();
+      WaitForPaint(app.mainWindow()->chartWindow());
+      app.Back();
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      QCoreApplication::processEvents();
+    };
+    // The first cycles fill what lives for the whole run (fonts, glyphs, styles, the heap).
+    for (int i = 0; i < 30; ++i) cycle();
+    std::printf("heap %zu widgets %lld\n", mallinfo2().uordblks,
+                static_cast<long long>(QApplication::allWidgets().size()));
+    for (int i = 0; i < count; ++i) cycle();
+    std::printf("heap %zu widgets %lld\n", mallinfo2().uordblks,
+                static_cast<long long>(QApplication::allWidgets().size()));
+    // Ends without tearing anything down, so that heaptrack lists what the cycles left
+    // behind among its leaks, each site with a count of about COUNT.
+    std::fflush(stdout);
+    std::_Exit(0);
   }
   if (mode != QLatin1String("scenario")) return 0;
 

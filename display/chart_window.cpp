@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "engine/report.h"
+#include "engine/time_zones.h"
 #include "ui/twips.h"
 #include "ui/ui_style.h"
 
@@ -51,6 +52,25 @@ QGroupBox* WhiteFrame(QWidget* parent, const QString& title, QRect geometry) {
 
 QString Text(const std::string& utf8) {
   return QString::fromStdString(utf8);
+}
+
+// The zone the birth time was read in, as offset from universal time: east zones are ahead
+// of it. The rows of no offset (GMT, UT) have no side.
+QString ZoneText(const ChartRecord& c) {
+  const QString daylight =
+      c.IsDaylightSaving ? QStringLiteral("daylight saving") : QStringLiteral("no daylight saving");
+  // A place's own zone: its name and the offset the tz database gives for the birth, which
+  // already holds any daylight saving.
+  if (!c.TimeZoneName.empty()) {
+    return QStringLiteral("Time Zone: %1, %2")
+        .arg(QString::fromStdString(ZoneDisplayName(c.TimeZoneName, c.UtcOffsetSeconds)), daylight);
+  }
+  const QChar sign = c.ZoneSide == ZoneDirection::West ? QLatin1Char('-') : QLatin1Char('+');
+  return QStringLiteral("Time Zone: UTC%1%2:%3, %4")
+      .arg(sign)
+      .arg(c.ZoneHours)
+      .arg(c.ZoneMinutes, 2, 10, QLatin1Char('0'))
+      .arg(daylight);
 }
 
 }  // namespace
@@ -114,6 +134,9 @@ void ChartWindow::CreateHeader() {
   lblTOB = AutoSizedLabel(fraChart, 6960, 2790, bold);
   lblLatitude = AutoSizedLabel(fraChart, 6960, 3135, bold);
   lblLongitude = AutoSizedLabel(fraChart, 6960, 3480, bold);
+  // Beside the time of birth, which it qualifies; placed when the time is known.
+  lblZone = AutoSizedLabel(fraChart, 6960, 2790, bold);
+  lblZone->setObjectName(QStringLiteral("lblZone"));
 }
 
 void ChartWindow::CreateOtherDetails() {
@@ -174,12 +197,16 @@ void ChartWindow::FillHeader(const ChartRecord& c) {
                            .arg(c.BirthYear));
   SetAutoSized(lblTOB,
                QStringLiteral("Time of Birth: %1 HH %2 MM ").arg(c.BirthHour).arg(c.BirthMinute));
-  SetAutoSized(lblLatitude, QStringLiteral("Latitude: %1 Degree %2 Minute")
+  SetAutoSized(lblZone, ZoneText(c));
+  lblZone->move(lblTOB->geometry().right() + 1 + Twips(240), lblTOB->y());
+  SetAutoSized(lblLatitude, QStringLiteral("Latitude: %1 Degree %2 Minute %3")
                                 .arg(c.LatitudeDegrees)
-                                .arg(c.LatitudeMinutes));
-  SetAutoSized(lblLongitude, QStringLiteral("Longitude: %1 Degree %2 Minute")
+                                .arg(c.LatitudeMinutes)
+                                .arg(c.IsSouthLatitude ? QLatin1Char('S') : QLatin1Char('N')));
+  SetAutoSized(lblLongitude, QStringLiteral("Longitude: %1 Degree %2 Minute %3")
                                  .arg(c.LongitudeDegrees)
-                                 .arg(c.LongitudeMinutes));
+                                 .arg(c.LongitudeMinutes)
+                                 .arg(c.IsEastLongitude ? QLatin1Char('E') : QLatin1Char('W')));
 }
 
 void ChartWindow::ShowOtherDetails(const ChartRecord& c) {

@@ -57,6 +57,7 @@ class ChartWindow : public QWidget {
   QLabel* lblCountry;
   QLabel* lblDOB;
   QLabel* lblTOB;
+  QLabel* lblZone;  // the zone and daylight saving of the time of birth
   QLabel* lblLatitude;
   QLabel* lblLongitude;
 

@@ -53,6 +53,8 @@ class BirthForm : public QMainWindow {
   void SelectTimeZone(const std::string& zone);
   // The places offered for the City box's text, as its list shows them.
   QCompleter* placeCompleter() const { return placeCompleter_; }
+  // Puts a time zone row and daylight saving on the form (a .vmj chart file holds them).
+  void ShowZone(int zoneRow, bool daylightSaving);
   // The coordinate lookup on the product web site.
   void Command1_Click();
 
@@ -82,6 +84,7 @@ class BirthForm : public QMainWindow {
   LinkLabel* lblPromotion;
 
   QMenu* mnuFile;
+  QAction* mnuOpen;
   QAction* mnuKundali;
   QAction* mnuExit;
   QMenu* mnuHelp;
@@ -93,6 +96,7 @@ class BirthForm : public QMainWindow {
   void westernChartRequested();
   void aboutRequested();
   void exitRequested();
+  void openRequested();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

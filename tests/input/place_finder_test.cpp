@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "app_fixture.h"
+#include "example_births.h"
 
 Q_DECLARE_METATYPE(std::optional<int>)
 
@@ -146,6 +147,19 @@ class PlaceFinderTest : public QObject {
                             "clocks were put forward from UTC-5:00 to UTC-4:00 and skipped it. "
                             "Please check the time of birth."));
     QCOMPARE(f.main(), nullptr);
+  }
+
+  // A .vmj chart file that names the place's zone puts it back on the form.
+  void anEntryWithAPlaceZoneSelectsIt() {
+    AppFixture f;
+    BirthForm& form = f.form();
+    BirthFormData entry = DelhiBirth();
+    entry.TimeZoneName = "Asia/Kolkata";
+    entry.Year = 1943;
+    form.ShowEntries(entry);
+    QCOMPARE(form.cboTimeZone->currentText(), QStringLiteral("Asia/Kolkata (+6:30 on this date)"));
+    QVERIFY(form.chkDST->isChecked());
+    QCOMPARE(form.Data().TimeZoneName, std::string("Asia/Kolkata"));
   }
 
   void aRepeatedTimeAsksWhichReading_data() {
