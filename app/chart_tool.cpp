@@ -30,12 +30,14 @@ constexpr std::string_view kUsage = R"(Usage:
   velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --zone Z
                 --lat D:MM(N|S) --lon D:MM(E|W) [--dst]
                 --city TEXT --state TEXT --country TEXT
-                [--western] [--json] [--output FILE] [--save-chart FILE]
-  velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --place "CITY, COUNTRY"
-                [--dst | --no-dst] [--western] [--json] [--output FILE]
+                [--western] [--json] [--output FILE | --pdf FILE.pdf]
                 [--save-chart FILE]
+  velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --place "CITY, COUNTRY"
+                [--dst | --no-dst] [--western] [--json]
+                [--output FILE | --pdf FILE.pdf] [--save-chart FILE]
   velmora-chart --open FILE [--zone Z | --tz AREA/CITY] [--dst | --no-dst]
-                [--western] [--json] [--output FILE] [--save-chart FILE]
+                [--western] [--json] [--output FILE | --pdf FILE.pdf]
+                [--save-chart FILE]
   velmora-chart --places TEXT | --zones | --help | --version
 
 Computes one birth chart the way the Velmora desktop program does and prints it.
@@ -98,6 +100,10 @@ Output (to standard output unless --output is given)
                      CR LF line ends), the other outputs as UTF-8 text; a file
                      replaced keeps its permissions, and a folder, named pipe,
                      device or symbolic link at FILE is refused
+  --pdf FILE.pdf     write the printable report instead: birth data, the South
+                     Indian chart, positions and every interpretation text on
+                     A4 or Letter pages (from the locale); with --western the
+                     Western wheel gets a page of its own
   --save-chart FILE  also save the birth data of the chart as a chart file the
                      desktop program opens: FILE.vmj keeps every character, the
                      time zone and daylight saving; FILE.vmx is the older form
@@ -111,7 +117,7 @@ file cannot be written.
 
 struct Options {
   std::optional<std::string> Name, Date, Time, Zone, Latitude, Longitude, City, State, Country;
-  std::optional<std::string> OpenPath, OutputPath, SaveChartPath;
+  std::optional<std::string> OpenPath, OutputPath, SaveChartPath, PdfPath;
   std::optional<std::string> Place, TimeZone, Places;
   bool DaylightSaving = false;
   bool NoDaylightSaving = false;
@@ -146,8 +152,8 @@ std::variant<Options, UsageError> ParseOptions(std::span<const std::string_view>
       {"--city", &Options::City},         {"--state", &Options::State},
       {"--country", &Options::Country},   {"--open", &Options::OpenPath},
       {"--output", &Options::OutputPath}, {"--save-chart", &Options::SaveChartPath},
-      {"--place", &Options::Place},       {"--tz", &Options::TimeZone},
-      {"--places", &Options::Places},
+      {"--pdf", &Options::PdfPath},       {"--place", &Options::Place},
+      {"--tz", &Options::TimeZone},       {"--places", &Options::Places},
   };
   struct SwitchFlag {
     std::string_view Flag;
@@ -523,7 +529,7 @@ ToolResult Fail(int status, const std::string& message) {
 
 }  // namespace
 
-ToolResult RunChartTool(std::span<const std::string_view> args) {
+ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportWriter& writePdf) {
   auto parsed = ParseOptions(args);
   if (auto* e = std::get_if<UsageError>(&parsed)) {
     return Fail(kExitBadInput, e->Message + " (velmora-chart --help explains the options)");
@@ -604,6 +610,25 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
   RunSiderealEngine(sidereal);
   SetDisplayValues(sidereal);
   SetInterpretationKeys(sidereal);
+
+  if (o.PdfPath) {
+    if (o.OutputPath || o.Json || o.SaveChartPath)
+      return Fail(kExitBadInput, "--pdf cannot be combined with --output, --json or --save-chart");
+    CellTexts cells;
+    FillIndianCells(sidereal, tables, cells);
+    ChartRecord tropical;
+    std::optional<WesternWheel> wheel;
+    if (o.Western) {
+      ReadBirthData(tropical, f);
+      RunTropicalEngine(tropical);
+      wheel = ComputeWesternWheel(tropical, tables);
+    }
+    const auto failure = writePdf ? writePdf({sidereal, cells, wheel ? &tropical : nullptr,
+                                              wheel ? &*wheel : nullptr, *o.PdfPath})
+                                  : std::optional<std::string>("this build has no PDF renderer");
+    if (failure) return Fail(kExitWriteFailed, "cannot write " + *o.PdfPath + ": " + *failure);
+    return {kExitOk, {}, EscapeForTerminal(warnings)};
+  }
 
   std::string output;
   if (o.Json || o.Western) {

@@ -104,8 +104,10 @@ void VelmoraApp::ConnectOutputCommands(MainWindow& main) {
           [this, &main] { ExportChartAsText(platform_, main, sidereal_, paths_); });
   connect(&main, &MainWindow::saveJpegRequested, this,
           [this, &main] { SaveChartPicture(platform_, main, paths_); });
+  connect(&main, &MainWindow::exportPdfRequested, this,
+          [this, &main] { ExportReportAsPdf(platform_, main, sidereal_, tropical_, paths_); });
   connect(&main, &MainWindow::printRequested, this,
-          [this, &main] { PrintChart(platform_, main, paths_); });
+          [this, &main] { PrintChart(platform_, main, sidereal_, tropical_, paths_); });
 }
 
 }  // namespace velmora

@@ -210,6 +210,7 @@ void MainWindow::CreateMenus() {
   mnuSaveAsJpeg = mnuFile->addAction(QStringLiteral("Save As &JPEG"));
   mnuFile->addSeparator();
   mnuExport = mnuFile->addAction(QStringLiteral("&Export Chart As Text"));
+  mnuExportPdf = mnuFile->addAction(QStringLiteral("Export Report As &PDF..."));
   mnuFile->addSeparator();
   mnuPrint = mnuFile->addAction(QStringLiteral("&Print"));
   mnuFile->addSeparator();
@@ -227,12 +228,12 @@ void MainWindow::CreateMenus() {
   connect(mnuSaveAs, &QAction::triggered, this, &MainWindow::saveAsRequested);
   connect(mnuSaveAsJpeg, &QAction::triggered, this, &MainWindow::saveJpegRequested);
   connect(mnuExport, &QAction::triggered, this, &MainWindow::exportRequested);
+  connect(mnuExportPdf, &QAction::triggered, this, &MainWindow::exportPdfRequested);
   connect(mnuPrint, &QAction::triggered, this, &MainWindow::printRequested);
   connect(mnuBack, &QAction::triggered, this, &MainWindow::backRequested);
   connect(mnuExit, &QAction::triggered, this, &MainWindow::exitRequested);
 
   mnuView = bar->addMenu(QStringLiteral("&View"));
-  mnuView->menuAction()->setVisible(false);
   mnuToolbar = mnuView->addAction(QStringLiteral("&Toolbar"));
   mnuToolbar->setCheckable(true);
   mnuToolbar->setChecked(true);
@@ -257,7 +258,10 @@ void MainWindow::CreateMenus() {
     for (QAction* style : {mnuNorthStyle, mnuSouthStyle, mnuEastStyle}) style->setChecked(false);
     mnuNatalIndian->setChecked(true);
   });
-  mnuView->addSeparator()->setVisible(false);
+  mnuChartStyle->addSeparator();
+  mnuLagnaOnTop = mnuChartStyle->addAction(QStringLiteral("North: &Lagna on Top, Houses Fixed"));
+  mnuLagnaOnTop->setCheckable(true);
+  mnuView->addSeparator();
   mnuColorStyle = mnuView->addMenu(QStringLiteral("Colo&r Style"));
   mnuColorStyle->menuAction()->setVisible(false);
   mnuColorOn = mnuColorStyle->addAction(QStringLiteral("O&n"));
@@ -269,9 +273,7 @@ void MainWindow::CreateMenus() {
   mnuChart = mnuView->addAction(QStringLiteral("&Chart"));
   mnuChart->setCheckable(true);
   mnuChart->setChecked(true);
-  mnuChart->setVisible(false);
   mnuDivisional = mnuView->addMenu(QStringLiteral("&Divisional Charts"));
-  mnuDivisional->menuAction()->setVisible(false);
   mnuSub_Hora = mnuDivisional->addAction(QStringLiteral("&Hora"));
   mnuSub_Drekkana = mnuDivisional->addAction(QStringLiteral("&Drekkana"));
   mnuSub_Sapthamsa = mnuDivisional->addAction(QStringLiteral("&Sapthamsa"));

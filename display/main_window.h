@@ -89,6 +89,7 @@ class MainWindow : public QMainWindow {
   QAction* mnuSaveAs;
   QAction* mnuSaveAsJpeg;
   QAction* mnuExport;
+  QAction* mnuExportPdf;
   QAction* mnuPrint;
   QAction* mnuBack;
   QAction* mnuExit;
@@ -100,6 +101,7 @@ class MainWindow : public QMainWindow {
   QAction* mnuSouthStyle;
   QAction* mnuEastStyle;
   QAction* mnuNatalIndian;
+  QAction* mnuLagnaOnTop;  // North's house-fixed form
   QMenu* mnuColorStyle;
   QAction* mnuColorOn;
   QAction* mnuColorOff;
@@ -124,6 +126,7 @@ class MainWindow : public QMainWindow {
   void saveRequested();
   void saveAsRequested();
   void exportRequested();
+  void exportPdfRequested();
   void printRequested();
   void saveJpegRequested();
   void aboutRequested();

@@ -1,4 +1,5 @@
-// "Print": the chart window's capture on one page of the printer the user chooses.
+// "Print" and "Export Report As PDF...": the paged report of the charts on screen, shown in a
+// print preview and printed, or written as a PDF document.
 #pragma once
 
 #include <QPageLayout>
@@ -15,9 +16,16 @@ namespace velmora {
 
 class MainWindow;
 class Platform;
+struct ChartRecord;
 
-// Shows the printer dialog; unless the user cancels, prints the chart window's capture.
-void PrintChart(Platform& platform, MainWindow& main, RememberedPaths& paths);
+// Shows the report in a print preview; prints it on the printer (or into the PDF file) the
+// user chooses there.
+void PrintChart(Platform& platform, MainWindow& main, const ChartRecord& sidereal,
+                const ChartRecord& tropical, RememberedPaths& paths);
+
+// Asks for a file name and writes the report there as a PDF document, whole or not at all.
+void ExportReportAsPdf(Platform& platform, MainWindow& main, const ChartRecord& sidereal,
+                       const ChartRecord& tropical, RememberedPaths& paths);
 
 // The orientation in which a picture of this size can be printed largest on the printer's
 // page.

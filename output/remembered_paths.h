@@ -19,6 +19,8 @@ struct RememberedPaths {
   std::string SavedChartBirth;
   // The path last chosen in the export dialog.
   QString ExportFilePath;
+  // The path last chosen for the PDF report.
+  QString ReportPdfPath;
   // The name the picture dialog returned last.
   QString PicturePath;
   // The printer chosen last, offered first the next time.

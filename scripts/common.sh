@@ -11,6 +11,7 @@ VELMORA_PACKAGES=(
   nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  fonts-dejavu-core fonts-lohit-deva poppler-utils
   desktop-file-utils appstream dpkg-dev
   # Historical UTC offsets: the system tz database read through Howard Hinnant's date library.
   tzdata libdate-tz3 libhowardhinnant-date-dev

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
 #include <optional>
 
 #include "engine/birth_data.h"
@@ -41,8 +42,11 @@ class Platform {
                                                 const FileDialogRequest& request) = 0;
   virtual std::optional<QString> ChooseSavePath(QWidget* parent,
                                                 const FileDialogRequest& request) = 0;
-  // Lets the user set up `printer`; false when the user cancels.
-  virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
+  // A print preview of what `paint` draws on a printer. From there the user chooses a
+  // printer (or a PDF file) and prints, and `paint` runs once more on the printer chosen;
+  // false when the user closes the preview without printing.
+  virtual bool PreviewPrint(QWidget* parent, QPrinter& printer,
+                            const std::function<void(QPrinter&)>& paint) = 0;
   // Runs a dialog modally until it is closed.
   virtual void RunModal(QDialog& dialog) = 0;
   // Opens a web address in the user's browser; false when none could be started.

@@ -9,7 +9,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -41,13 +41,19 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& r
 
 QtPlatform::QtPlatform(QString lockPath) : lockPath_(std::move(lockPath)) {}
 
+std::unique_ptr<QMessageBox> MessageBoxFor(QWidget* parent, const QString& text, MessageIcon icon,
+                                           const QString& title) {
+  auto box = std::make_unique<QMessageBox>(
+      icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information, title, text,
+      QMessageBox::Ok, parent);
+  // Messages quote names, paths and file lines: a "<img src=...>" among them must stay text.
+  box->setTextFormat(Qt::PlainText);
+  return box;
+}
+
 void QtPlatform::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
                              const QString& title) {
-  QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
-                  title, text, QMessageBox::Ok, parent);
-  // Messages quote names, paths and file lines: a "<img src=...>" among them must stay text.
-  box.setTextFormat(Qt::PlainText);
-  box.exec();
+  MessageBoxFor(parent, text, icon, title)->exec();
 }
 
 std::optional<int> QtPlatform::ChooseAnswer(QWidget* parent, const QString& text,
@@ -73,13 +79,13 @@ std::optional<QString> QtPlatform::ChooseSavePath(QWidget* parent,
   return RunFileDialog(parent, request, QFileDialog::AcceptSave);
 }
 
-bool QtPlatform::ChoosePrinter(QWidget* parent, QPrinter& printer) {
-  QPrintDialog dialog(&printer, parent);
-  // One picture is printed: a page range or a selection would mean nothing.
-  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-  // The chart goes to a printer; a picture file is what "Save As JPG" is for.
-  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+bool QtPlatform::PreviewPrint(QWidget* parent, QPrinter& printer,
+                              const std::function<void(QPrinter&)>& paint) {
+  QPrintPreviewDialog dialog(&printer, parent);
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                   [&paint](QPrinter* target) { paint(*target); });
+  // The preview accepts once the user has printed from it; its printer dialog offers
+  // printing to a PDF file as well as to the printers.
   return dialog.exec() == QDialog::Accepted;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QLockFile>
+#include <QMessageBox>
 #include <memory>
 
 #include "platform.h"
@@ -19,7 +20,8 @@ class QtPlatform final : public Platform {
                                   const QString& title) override;
   std::optional<QString> ChooseOpenPath(QWidget* parent, const FileDialogRequest& request) override;
   std::optional<QString> ChooseSavePath(QWidget* parent, const FileDialogRequest& request) override;
-  bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
+  bool PreviewPrint(QWidget* parent, QPrinter& printer,
+                    const std::function<void(QPrinter&)>& paint) override;
   void RunModal(QDialog& dialog) override;
   bool OpenWebAddress(const QUrl& address) override;
   bool ClaimSingleInstance() override;
@@ -28,6 +30,10 @@ class QtPlatform final : public Platform {
   QString lockPath_;
   std::unique_ptr<QLockFile> lock_;
 };
+
+// The message box ShowMessage runs, every text in it shown as plain text.
+std::unique_ptr<QMessageBox> MessageBoxFor(QWidget* parent, const QString& text, MessageIcon icon,
+                                           const QString& title);
 
 // The lock file of the current user's instance, in a folder that only this user can write
 // to; empty when there is no such folder.

@@ -1,7 +1,12 @@
 // libFuzzer target: any bytes opened as a .vmx and as a .vmj chart file, and any line
-// decoded.
+// decoded; the same bytes read back from a file by the reader of named files. Special files
+// are checked once at start.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -11,6 +16,7 @@
 #include "engine/json_chart_file.h"
 #include "engine/zones.h"
 #include "output/chart_file_reader.h"
+#include "output/file_access.h"
 
 namespace {
 
@@ -74,7 +80,35 @@ void CheckJsonReader(std::string_view bytes) {
   }
 }
 
+// Whatever a file holds, the reader hands over its start up to the limit and says whether
+// that was all of it.
+void CheckFileStart(std::string_view bytes) {
+  static const std::string path = "/tmp/velmora-fuzz-" + std::to_string(::getpid()) + ".vmx";
+  FILE* file = std::fopen(path.c_str(), "wb");
+  Require(file != nullptr);
+  Require(std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size());
+  Require(std::fclose(file) == 0);
+  const std::size_t limit = bytes.size() / 2 + 1;
+  const auto start = ReadFileStart(path, limit);
+  const auto* read = std::get_if<FileStart>(&start);
+  Require(read != nullptr);
+  Require(read->Bytes == bytes.substr(0, limit));
+  Require(read->Whole == (bytes.size() <= limit));
+  std::remove(path.c_str());
+}
+
 }  // namespace
+
+// A device without end and a pipe without a writer are refused at once, never read.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  Require(std::holds_alternative<std::string>(ReadFileStart("/dev/zero", 16)));
+  const std::string pipe = "/tmp/velmora-fuzz-pipe-" + std::to_string(::getpid());
+  Require(::mkfifo(pipe.c_str(), 0600) == 0);
+  Require(std::holds_alternative<std::string>(ReadFileStart(pipe, 16)));
+  Require(RefusalToReplace(pipe, false).has_value());
+  ::unlink(pipe.c_str());
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
@@ -82,5 +116,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckReader(bytes, true);
   CheckReader(bytes, false);  // as the start of a longer file
   CheckJsonReader(bytes);
+  CheckFileStart(bytes);
   return 0;
 }

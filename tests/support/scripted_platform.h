@@ -65,13 +65,17 @@ class ScriptedPlatform final : public Platform {
     SaveRequests.push_back(request);
     return Next(SaveAnswers);
   }
-  bool ChoosePrinter(QWidget*, QPrinter& printer) override {
+  // The answer stands for the user pressing Print in the preview and setting up the
+  // printer there; the document is then printed on it.
+  bool PreviewPrint(QWidget*, QPrinter& printer,
+                    const std::function<void(QPrinter&)>& paint) override {
     ++PrinterDialogs;
     if (PrinterAnswers.empty()) return false;
     auto answer = std::move(PrinterAnswers.front());
     PrinterAnswers.pop_front();
     if (!answer) return false;
     answer(printer);
+    paint(printer);
     return true;
   }
   void RunModal(QDialog& dialog) override {
