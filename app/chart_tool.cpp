@@ -1,16 +1,20 @@
 #include "chart_tool.h"
 
+#include <array>
 #include <charconv>
 #include <cstdio>
 #include <optional>
 #include <variant>
 #include <vector>
 
+#include "engine/atlas.h"
 #include "engine/birth_data.h"
+#include "engine/calendar_time.h"
 #include "engine/chart.h"
 #include "engine/chart_file.h"
 #include "engine/json_chart_file.h"
 #include "engine/report.h"
+#include "engine/time_zones.h"
 #include "engine/zodiac.h"
 #include "engine/zones.h"
 #include "json_writer.h"
@@ -28,9 +32,13 @@ constexpr std::string_view kUsage = R"(Usage:
                 --city TEXT --state TEXT --country TEXT
                 [--western] [--json] [--output FILE | --pdf FILE.pdf]
                 [--save-chart FILE]
-  velmora-chart --open FILE [--zone Z] [--dst] [--western] [--json]
+  velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --place "CITY, COUNTRY"
+                [--dst | --no-dst] [--western] [--json]
                 [--output FILE | --pdf FILE.pdf] [--save-chart FILE]
-  velmora-chart --zones | --help | --version
+  velmora-chart --open FILE [--zone Z | --tz AREA/CITY] [--dst | --no-dst]
+                [--western] [--json] [--output FILE | --pdf FILE.pdf]
+                [--save-chart FILE]
+  velmora-chart --places TEXT | --zones | --help | --version
 
 Computes one birth chart the way the Velmora desktop program does and prints it.
 
@@ -47,7 +55,26 @@ Birth data
   --city, --state, --country TEXT   the place of birth
   --open FILE        read the birth from a chart file saved by the desktop
                      program: a .vmj file gives the time zone and daylight saving
-                     too, a .vmx file holds neither; --zone and --dst still apply
+                     too, a .vmx file holds neither; --zone, --tz, --dst and
+                     --no-dst still apply
+
+Places and historical time zones (offline: GeoNames places, the system's tz
+database)
+  --place TEXT       "CITY", "CITY, COUNTRY" or "CITY, STATE, COUNTRY": latitude,
+                     longitude, city, state, country and time zone of the best
+                     match (the largest place of that name); --lat, --lon,
+                     --zone, --tz, --city, --state and --country override it
+  --tz AREA/CITY     an IANA time zone (Asia/Kathmandu): the offset in force at
+                     the local date and time, daylight saving included, comes
+                     from the tz database
+  --no-dst           with an IANA zone, the later (standard time) reading of a
+                     local time that happened twice; --dst takes the earlier
+                     one, which is also taken, with a warning, when neither is
+                     given. A local time that never happened is refused.
+  --places TEXT      list the places whose name begins with TEXT (case and
+                     accents aside), the largest first, one per line: name,
+                     latitude, longitude (degrees, north and east positive) and
+                     time zone, separated by tabs
 
 Output (to standard output unless --output is given)
   (default)          the Indian chart's text report, 26 lines
@@ -64,7 +91,10 @@ Output (to standard output unless --output is given)
                      "dasha" (the nine Vimshottari mahadashas from the one
                      running at birth, each with "lord", "start", "end" and
                      nine "antardashas", dates YYYY-MM-DD) and "dashaBalance"
-                     ("lord", "years", "months", "days" left at birth)
+                     ("lord", "years", "months", "days" left at birth);
+                     and "place" ("city", "state", "country", "latitude",
+                     "longitude", "timeZone", "utcOffsetMinutes",
+                     "daylightSaving")
   --output FILE      write to FILE instead; the report is then written byte for
                      byte as the desktop program's export writes it (Latin-1,
                      CR LF line ends), the other outputs as UTF-8 text; a file
@@ -79,15 +109,18 @@ Output (to standard output unless --output is given)
                      time zone and daylight saving; FILE.vmx is the older form
 
 Exit status: 0 on success; 2 for invalid birth data (the form's message on
-standard error), an unknown or incomplete option, an ambiguous zone or a
-chart file that cannot be read or is not a regular file; 1 when the output
-file or the chart file cannot be written.
+standard error), an unknown or incomplete option, an ambiguous zone, an unknown
+place or time zone, a local time that never happened, or a chart file that
+cannot be read or is not a regular file; 1 when the output file or the chart
+file cannot be written.
 )";
 
 struct Options {
   std::optional<std::string> Name, Date, Time, Zone, Latitude, Longitude, City, State, Country;
   std::optional<std::string> OpenPath, OutputPath, SaveChartPath, PdfPath;
+  std::optional<std::string> Place, TimeZone, Places;
   bool DaylightSaving = false;
+  bool NoDaylightSaving = false;
   bool Western = false;
   bool Json = false;
   bool Help = false;
@@ -119,20 +152,18 @@ std::variant<Options, UsageError> ParseOptions(std::span<const std::string_view>
       {"--city", &Options::City},         {"--state", &Options::State},
       {"--country", &Options::Country},   {"--open", &Options::OpenPath},
       {"--output", &Options::OutputPath}, {"--save-chart", &Options::SaveChartPath},
-      {"--pdf", &Options::PdfPath},
+      {"--pdf", &Options::PdfPath},       {"--place", &Options::Place},
+      {"--tz", &Options::TimeZone},       {"--places", &Options::Places},
   };
   struct SwitchFlag {
     std::string_view Flag;
     bool Options::*Field;
   };
   static const SwitchFlag kSwitches[] = {
-      {"--dst", &Options::DaylightSaving},
-      {"--western", &Options::Western},
-      {"--json", &Options::Json},
-      {"--help", &Options::Help},
-      {"-h", &Options::Help},
-      {"--version", &Options::Version},
-      {"--zones", &Options::Zones},
+      {"--dst", &Options::DaylightSaving}, {"--no-dst", &Options::NoDaylightSaving},
+      {"--western", &Options::Western},    {"--json", &Options::Json},
+      {"--help", &Options::Help},          {"-h", &Options::Help},
+      {"--version", &Options::Version},    {"--zones", &Options::Zones},
   };
 
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -228,9 +259,31 @@ std::variant<Coordinate, UsageError> ParseCoordinate(std::string_view flag, std:
                     last == first ? 0 : 1};
 }
 
-std::variant<BirthFormData, UsageError> FormFromOptions(const Options& o) {
+// "28:36N" from signed degrees, rounded to the minute.
+std::string CoordinateText(double signedDegrees, char positive, char negative) {
+  const DegreesMinutes dm = ToDegreesMinutes(signedDegrees);
+  return std::to_string(dm.Degrees) + ":" + (dm.Minutes < 10 ? "0" : "") +
+         std::to_string(dm.Minutes) + (dm.Negative ? negative : positive);
+}
+
+std::variant<BirthFormData, UsageError> FormFromOptions(Options o) {
   if (!o.Date) return UsageError{"missing --date YYYY-MM-DD"};
   if (!o.Time) return UsageError{"missing --time H:MM"};
+  if (o.Place) {
+    const auto place = BestPlace(*o.Place);
+    if (!place) {
+      return UsageError{"--place " + *o.Place +
+                        ": no such place in the atlas (velmora-chart --places TEXT lists "
+                        "the places whose name begins with TEXT)"};
+    }
+    // What is given explicitly wins over what the place brings.
+    if (!o.Latitude) o.Latitude = CoordinateText(place->LatitudeDegrees, 'N', 'S');
+    if (!o.Longitude) o.Longitude = CoordinateText(place->LongitudeDegrees, 'E', 'W');
+    if (!o.City) o.City = std::string(place->Name);
+    if (!o.State) o.State = std::string(place->State);
+    if (!o.Country) o.Country = std::string(place->Country);
+    if (!o.TimeZone && !o.Zone) o.TimeZone = std::string(place->TimeZone);
+  }
   if (!o.Latitude) return UsageError{"missing --lat D:MM(N|S)"};
   if (!o.Longitude) return UsageError{"missing --lon D:MM(E|W)"};
   BirthFormData f;
@@ -238,6 +291,7 @@ std::variant<BirthFormData, UsageError> FormFromOptions(const Options& o) {
   f.City = o.City.value_or("");
   f.State = o.State.value_or("");
   f.Country = o.Country.value_or("");
+  f.TimeZoneName = o.TimeZone.value_or("");
 
   const std::string_view date = *o.Date;
   const auto year = date.size() == 10 && date[4] == '-' && date[7] == '-'
@@ -377,6 +431,28 @@ std::string WesternTable(const ChartRecord& t, const WesternWheel& wheel) {
   return out;
 }
 
+void WritePlace(JsonWriter& json, const ChartRecord& c) {
+  json.BeginObject();
+  json.Key("city");
+  json.String(c.BirthCity);
+  json.Key("state");
+  json.String(c.BirthState);
+  json.Key("country");
+  json.String(c.BirthCountry);
+  json.Key("latitude");
+  json.Number(c.Latitude);
+  json.Key("longitude");
+  json.Number(c.Longitude == 0 ? 0.0 : -c.Longitude);  // the record counts west positive
+  json.Key("timeZone");
+  json.OptionalString(c.TimeZoneName.empty() ? std::nullopt
+                                             : std::optional<std::string_view>(c.TimeZoneName));
+  json.Key("utcOffsetMinutes");
+  json.Integer(UtcOffsetMinutesOf(c));
+  json.Key("daylightSaving");
+  json.Boolean(c.IsDaylightSaving);
+  json.EndObject();
+}
+
 std::string ChartJson(const ChartRecord& sidereal, const CellTexts& cells,
                       const ChartRecord& tropical, const WesternWheel& wheel) {
   JsonWriter json;
@@ -418,8 +494,22 @@ std::string ChartJson(const ChartRecord& sidereal, const CellTexts& cells,
   WriteDasha(json, sidereal);
   json.Key("dashaBalance");
   WriteDashaBalance(json, sidereal);
+  json.Key("place");
+  WritePlace(json, sidereal);
   json.EndObject();
   return json.Take() + "\n";
+}
+
+std::string PlaceList(std::string_view text) {
+  std::string out;
+  for (const Place& place : FindPlaces(text, 20)) {
+    std::array<char, 32> lat{}, lon{};
+    std::snprintf(lat.data(), lat.size(), "%.5f", place.LatitudeDegrees);
+    std::snprintf(lon.data(), lon.size(), "%.5f", place.LongitudeDegrees);
+    out += PlaceLabel(place) + "\t" + lat.data() + "\t" + lon.data() + "\t" +
+           std::string(place.TimeZone) + "\n";
+  }
+  return out;
 }
 
 std::string ZoneList() {
@@ -448,6 +538,16 @@ ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportW
   if (o.Help) return {kExitOk, std::string(kUsage), {}};
   if (o.Version) return {kExitOk, std::string("velmora-chart ") + kVersion + "\n", {}};
   if (o.Zones) return {kExitOk, ZoneList(), {}};
+  if (o.Places) {
+    std::string list = PlaceList(*o.Places);
+    if (list.empty()) return Fail(kExitBadInput, "no place name begins with \"" + *o.Places + "\"");
+    return {kExitOk, EscapeForTerminal(list), {}};
+  }
+  if (o.DaylightSaving && o.NoDaylightSaving) {
+    return Fail(kExitBadInput, "give --dst or --no-dst, not both");
+  }
+  if (o.Zone && o.TimeZone) return Fail(kExitBadInput, "give --zone or --tz, not both");
+  if (o.OpenPath && o.Place) return Fail(kExitBadInput, "--place cannot be used with --open");
 
   std::variant<OpenedChartFile, UsageError> form = UsageError{};
   if (o.OpenPath) {
@@ -459,19 +559,48 @@ ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportW
   }
   if (auto* e = std::get_if<UsageError>(&form)) return Fail(kExitBadInput, e->Message);
   BirthFormData& f = std::get<OpenedChartFile>(form).Entry;
-  // A file that holds daylight saving keeps it unless --dst says it was in force.
-  if (!std::get<OpenedChartFile>(form).HoldsZone || o.DaylightSaving)
-    f.DaylightSaving = o.DaylightSaving;
+  // A file that holds daylight saving keeps it unless --dst or --no-dst says otherwise.
+  const bool fileHoldsZone = std::get<OpenedChartFile>(form).HoldsZone;
+  if (!fileHoldsZone || o.DaylightSaving || o.NoDaylightSaving) f.DaylightSaving = o.DaylightSaving;
   if (o.Zone) {
     auto zone = ParseZone(*o.Zone);
     if (auto* e = std::get_if<UsageError>(&zone)) return Fail(kExitBadInput, e->Message);
     f.ZoneRow = std::get<int>(zone);
+    f.TimeZoneName.clear();
+  }
+  if (o.OpenPath && o.TimeZone) f.TimeZoneName = *o.TimeZone;
+  // A zone named in a chart file is refused by validation, in the form's words.
+  if (o.TimeZone && !IsKnownTimeZone(*o.TimeZone)) {
+    return Fail(kExitBadInput, "--tz " + *o.TimeZone +
+                                   ": the tz database has no such zone (write it as "
+                                   "Area/City, e.g. Asia/Kathmandu)");
   }
   if (auto bad = ValidateListValues(f)) {
     return {kExitBadInput, {}, EscapeForTerminal(bad->Message + "\n")};
   }
-  if (auto bad = ValidateInput(f))
+  std::string warnings;
+  if (const auto reading = ReadBirthLocalTime(f)) {
+    const std::string when = LocalTimeText(f.Year, f.Month, f.Day, f.Hour, f.Minute);
+    // A .vmj file's daylight saving already says which reading of a repeated hour it was.
+    const bool chosen = o.DaylightSaving || o.NoDaylightSaving || fileHoldsZone;
+    if (reading->Kind == LocalTimeKind::Repeated && !chosen) {
+      f.DaylightSaving = true;
+      warnings += "velmora-chart: warning: " + when + " happened twice in " + f.TimeZoneName +
+                  " (first at UTC" + FormatUtcOffset(reading->First.UtcOffsetSeconds) +
+                  ", then at UTC" + FormatUtcOffset(reading->Second.UtcOffsetSeconds) +
+                  "); the earlier reading is taken: give --dst or --no-dst to choose\n";
+    } else if (reading->Kind == LocalTimeKind::Unique && (o.DaylightSaving || o.NoDaylightSaving) &&
+               o.DaylightSaving != reading->First.DaylightSaving) {
+      warnings +=
+          "velmora-chart: warning: " + std::string(o.DaylightSaving ? "--dst" : "--no-dst") +
+          " ignored: the tz database says daylight saving was " +
+          (reading->First.DaylightSaving ? "" : "not ") + "in force in " + f.TimeZoneName + " at " +
+          when + "\n";
+    }
+  }
+  if (auto bad = ValidateInput(f)) {
     return {kExitBadInput, {}, EscapeForTerminal(bad->Message + "\n")};
+  }
 
   LookupTables tables;
   FillZoneTables(tables);
@@ -498,7 +627,7 @@ ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportW
                                               wheel ? &*wheel : nullptr, *o.PdfPath})
                                   : std::optional<std::string>("this build has no PDF renderer");
     if (failure) return Fail(kExitWriteFailed, "cannot write " + *o.PdfPath + ": " + *failure);
-    return {};
+    return {kExitOk, {}, EscapeForTerminal(warnings)};
   }
 
   std::string output;
@@ -530,11 +659,11 @@ ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportW
     if (const auto reason = ReplaceFileAtomically(*o.OutputPath, output)) {
       return Fail(kExitWriteFailed, "cannot write " + *o.OutputPath + ": " + *reason);
     }
-    return {};
+    return {kExitOk, {}, EscapeForTerminal(warnings)};
   }
   // JSON escapes for itself; the reports hold the name, city, state and country as given.
   if (!o.Json) output = EscapeForTerminal(output);
-  return {kExitOk, std::move(output), {}};
+  return {kExitOk, std::move(output), EscapeForTerminal(warnings)};
 }
 
 }  // namespace velmora

@@ -142,6 +142,10 @@ struct FieldWriter {
     json.Key(name);
     json.Integer(v);
   }
+  void operator()(const char* name, std::int32_t v) {
+    json.Key(name);
+    json.Integer(v);
+  }
   void operator()(const char* name, double v) {
     json.Key(name);
     json.Number(IsAngle(name) ? turns::Normalised360(v) : v);

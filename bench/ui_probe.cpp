@@ -3,13 +3,19 @@
 //   ui_probe label               the same window showing one line of text
 //   ui_probe form                the program up to its birth form on screen
 //   ui_probe scenario COUNT      the form, then COUNT South charts of the Delhi birth
+//   ui_probe places              the form, then "s", then "kathmandu" typed letter by letter
+//                                into the City box
 //   ui_probe cycles COUNT        the form, then COUNT charts each closed with Back; prints
 //                                "heap <bytes>" in use after 30 warm-up cycles and after the last
 // It prints "shown <monotonic ns>" when the first window has painted, and for the scenario
-// one "chart <ns>" line per chart command, from the click to the chart window painted.
+// one "chart <ns>" line per chart command, from the click to the chart window painted; for
+// places one "keystroke <ns>" line per letter, from the key press to the list painted.
 #include <malloc.h>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCompleter>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTemporaryDir>
@@ -76,6 +82,23 @@ int main(int argc, char** argv) {
   app.Start();
   WaitForPaint(app.form());
   std::printf("shown %lld\n", MonotonicNanoseconds());
+  if (mode == QLatin1String("places")) {
+    velmora::BirthForm& form = app.form();
+    form.txtCity->setFocus();
+    for (const QString& word : {QStringLiteral("s"), QStringLiteral("kathmandu")}) {
+      form.txtCity->clear();
+      for (const QChar letter : word) {
+        QElapsedTimer timer;
+        timer.start();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(letter));
+        QApplication::sendEvent(form.txtCity, &press);
+        WaitForPaint(*form.placeCompleter()->popup());
+        std::printf("keystroke %lld\n", static_cast<long long>(timer.nsecsElapsed()));
+      }
+    }
+    std::fflush(stdout);
+    return 0;
+  }
   if (mode == QLatin1String("cycles")) {
     const int count = argc > 2 ? std::atoi(argv[2]) : 50;
     TypeDelhi(app.form());

@@ -7,6 +7,7 @@
 
 #include "engine/divisional.h"
 #include "engine/report.h"
+#include "engine/time_zones.h"
 #include "engine/zodiac.h"
 #include "ui/fitting_label.h"
 #include "ui/twips.h"
@@ -77,13 +78,20 @@ static_assert(kDivisions.size() + 1 == kChartViewNames.size());
 // The zone the birth time was read in, as offset from universal time: east zones are ahead
 // of it. The rows of no offset (GMT, UT) have no side.
 QString ZoneText(const ChartRecord& c) {
+  const QString daylight =
+      c.IsDaylightSaving ? QStringLiteral("daylight saving") : QStringLiteral("no daylight saving");
+  // A place's own zone: its name and the offset the tz database gives for the birth, which
+  // already holds any daylight saving.
+  if (!c.TimeZoneName.empty()) {
+    return QStringLiteral("Time Zone: %1, %2")
+        .arg(QString::fromStdString(ZoneDisplayName(c.TimeZoneName, c.UtcOffsetSeconds)), daylight);
+  }
   const QChar sign = c.ZoneSide == ZoneDirection::West ? QLatin1Char('-') : QLatin1Char('+');
   return QStringLiteral("Time Zone: UTC%1%2:%3, %4")
       .arg(sign)
       .arg(c.ZoneHours)
       .arg(c.ZoneMinutes, 2, 10, QLatin1Char('0'))
-      .arg(c.IsDaylightSaving ? QStringLiteral("daylight saving")
-                              : QStringLiteral("no daylight saving"));
+      .arg(daylight);
 }
 
 }  // namespace

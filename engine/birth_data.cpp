@@ -1,5 +1,6 @@
 #include "birth_data.h"
 
+#include <cmath>
 #include <cstdlib>
 
 namespace velmora {
@@ -113,9 +114,37 @@ std::optional<ValidationFailure> ValidateInput(const BirthFormData& f) {
                                  FormField::LatitudeMinutes)) {
     return bad;
   }
-  return CheckCoordinate(f.LongitudeDegrees, f.LongitudeMinutes, 180, "Degree of Longitude",
-                         "Minute of Longitude", "longitude", FormField::LongitudeDegrees,
-                         FormField::LongitudeMinutes);
+  if (auto bad = CheckCoordinate(f.LongitudeDegrees, f.LongitudeMinutes, 180, "Degree of Longitude",
+                                 "Minute of Longitude", "longitude", FormField::LongitudeDegrees,
+                                 FormField::LongitudeMinutes)) {
+    return bad;
+  }
+
+  if (f.TimeZoneName.empty()) return std::nullopt;
+  const auto reading = ReadBirthLocalTime(f);
+  if (!reading) {
+    return Info(
+        "The time zone \"" + f.TimeZoneName + "\" is not in this computer's time-zone database",
+        FormField::TimeZone);
+  }
+  if (reading->Kind == LocalTimeKind::Skipped) {
+    return Info(
+        SkippedTimeMessage(f.TimeZoneName, *reading, f.Year, f.Month, f.Day, f.Hour, f.Minute),
+        FormField::Hour);
+  }
+  return std::nullopt;
+}
+
+std::optional<LocalTimeAtPlace> ReadBirthLocalTime(const BirthFormData& f) {
+  if (f.TimeZoneName.empty()) return std::nullopt;
+  return ReadLocalTime(f.TimeZoneName, f.Year, f.Month, f.Day, f.Hour, f.Minute);
+}
+
+std::optional<ZoneReading> ChosenZoneReading(const BirthFormData& f) {
+  auto reading = ReadBirthLocalTime(f);
+  if (!reading || reading->Kind == LocalTimeKind::Skipped) return std::nullopt;
+  if (reading->Kind == LocalTimeKind::Repeated && !f.DaylightSaving) return reading->Second;
+  return reading->First;
 }
 
 std::optional<ValidationFailure> ValidateListValues(const BirthFormData& f) {
@@ -147,13 +176,28 @@ void ReadBirthData(ChartRecord& c, const BirthFormData& f) {
   c.ZoneHoursValue = c.ZoneHours;
   c.ZoneMinutesValue = c.ZoneMinutes;
   c.ZoneSide = ZoneDirectionOf(zone);
+  c.TimeZoneName.clear();
+  c.UtcOffsetSeconds = 0;
+  c.IsDaylightSaving = f.DaylightSaving;
+  if (const auto reading = ChosenZoneReading(f)) {
+    const int minutes = static_cast<int>(std::lround(std::abs(reading->UtcOffsetSeconds) / 60.0));
+    c.TimeZoneName = f.TimeZoneName;
+    c.UtcOffsetSeconds = reading->UtcOffsetSeconds;
+    c.ZoneHours = static_cast<std::int16_t>(minutes / 60);
+    c.ZoneMinutes = static_cast<std::int16_t>(minutes % 60);
+    c.ZoneHoursValue = c.ZoneHours;
+    c.ZoneMinutesValue = c.ZoneMinutes;
+    c.ZoneSide = reading->UtcOffsetSeconds > 0   ? ZoneDirection::East
+                 : reading->UtcOffsetSeconds < 0 ? ZoneDirection::West
+                                                 : ZoneDirection::FromLongitude;
+    c.IsDaylightSaving = reading->DaylightSaving;
+  }
   c.LongitudeDegrees = static_cast<std::int16_t>(BoxValue(f.LongitudeDegrees));
   c.LongitudeMinutes = static_cast<std::int16_t>(BoxValue(f.LongitudeMinutes));
   c.LatitudeDegrees = static_cast<std::int16_t>(BoxValue(f.LatitudeDegrees));
   c.LatitudeMinutes = static_cast<std::int16_t>(BoxValue(f.LatitudeMinutes));
   c.IsEastLongitude = f.LongitudeOption == 0;
   c.IsSouthLatitude = f.LatitudeOption == 1;
-  c.IsDaylightSaving = f.DaylightSaving;
   c.BirthCity = TrimSpaces(f.City);
   c.BirthState = TrimSpaces(f.State);
   c.BirthCountry = TrimSpaces(f.Country);

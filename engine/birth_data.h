@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "chart_record.h"
+#include "time_zones.h"
 #include "zones.h"
 
 namespace velmora {
@@ -24,6 +25,9 @@ struct BirthFormData {
   // The place's IANA zone ("Asia/Kathmandu") when the zone comes from the tz database
   // rather than a row; empty for a row.
   std::string TimeZoneName;
+  // For a row: daylight saving moves the row's offset by an hour. For an IANA zone the tz
+  // database decides, and this only picks between the two readings of a repeated hour:
+  // ticked the earlier (summer time), not ticked the later.
   bool DaylightSaving = false;
   std::string LatitudeDegrees, LatitudeMinutes;
   std::string LongitudeDegrees, LongitudeMinutes;
@@ -47,6 +51,7 @@ enum class FormField {
   Year,
   Hour,
   Minute,
+  TimeZone,
 };
 
 enum class MessageIcon { Information, Error };
@@ -65,6 +70,14 @@ std::optional<ValidationFailure> ValidateInput(const BirthFormData& form);
 // Ranges the form's lists enforce by construction; callers that take numbers from elsewhere
 // (the command-line tool, a chart file) check these first.
 std::optional<ValidationFailure> ValidateListValues(const BirthFormData& form);
+
+// The tz database's reading of the entry's local date and time in its IANA zone; nothing
+// for a zone row or a zone the database does not know.
+std::optional<LocalTimeAtPlace> ReadBirthLocalTime(const BirthFormData& form);
+
+// The reading a chart of the entry uses: the only one, or in a repeated hour the one the
+// daylight saving flag picks. Nothing for a zone row, an unknown zone or a skipped time.
+std::optional<ZoneReading> ChosenZoneReading(const BirthFormData& form);
 
 // Whether a year has a 29 February (the Gregorian rule; 1900 has none).
 bool IsLeapYear(int year);

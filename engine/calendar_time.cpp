@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 
 #include "turns.h"
 
@@ -36,10 +37,16 @@ void PrepareBirthMoment(ChartRecord& c) {
   c.Latitude = c.LatitudeDegrees + c.LatitudeMinutes / 60.0;
   if (c.IsSouthLatitude) c.Latitude = -c.Latitude;
 
-  const bool east = ZoneIsEast(c);
-  c.ZoneOffsetHours = c.ZoneHours + c.ZoneMinutes / 60.0;
-  // Daylight saving moves the clock one hour further from Greenwich on either side.
-  if (c.IsDaylightSaving) c.ZoneOffsetHours += east ? 1 : -1;
+  bool east = ZoneIsEast(c);
+  if (!c.TimeZoneName.empty()) {
+    // The tz database's offset already holds whatever summer time was in force.
+    east = c.UtcOffsetSeconds > 0;
+    c.ZoneOffsetHours = std::abs(c.UtcOffsetSeconds) / 3600.0;
+  } else {
+    c.ZoneOffsetHours = c.ZoneHours + c.ZoneMinutes / 60.0;
+    // Daylight saving moves the clock one hour further from Greenwich on either side.
+    if (c.IsDaylightSaving) c.ZoneOffsetHours += east ? 1 : -1;
+  }
 
   c.LocalTimeHours = c.BirthHour + c.BirthMinute / 60.0;
   c.UniversalTimeHours =
@@ -60,6 +67,12 @@ void PrepareBirthMoment(ChartRecord& c) {
 
   const double obliquity = 23.452294 - 0.0130125 * t;
   c.ObliquityRadians = obliquity * kDegToRad;
+}
+
+int UtcOffsetMinutesOf(const ChartRecord& c) {
+  if (!c.TimeZoneName.empty()) return static_cast<int>(std::lround(c.UtcOffsetSeconds / 60.0));
+  const int minutes = static_cast<int>(std::lround(c.ZoneOffsetHours * 60));
+  return ZoneIsEast(c) ? minutes : -minutes;
 }
 
 double JulianDayNumberOf(int month, int day, int year) {

@@ -9,6 +9,10 @@ namespace velmora {
 // latitude, zone offset, universal time, day number, centuries, RAMC and obliquity.
 void PrepareBirthMoment(ChartRecord& chart);
 
+// The offset from universal time the chart used, in minutes, east positive, daylight saving
+// included (after PrepareBirthMoment).
+int UtcOffsetMinutesOf(const ChartRecord& chart);
+
 // The whole day number of a civil date (Julian count, Gregorian correction after 1582).
 double JulianDayNumberOf(int month, int day, int year);
 

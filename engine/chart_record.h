@@ -51,6 +51,12 @@ struct ChartRecord {
   std::int16_t ZoneHoursValue = 0;
   std::int16_t ZoneMinutesValue = 0;
   ZoneDirection ZoneSide = ZoneDirection::FromLongitude;  // east zones subtract, west add
+  // The place's IANA zone when the offset comes from the tz database; empty for a zone row.
+  std::string TimeZoneName;
+  // With TimeZoneName: the offset in force at the birth, east positive, daylight saving
+  // included. The zone fields above then hold its magnitude for readers of the old kind, and
+  // IsDaylightSaving says what the database says without moving the clock again.
+  std::int32_t UtcOffsetSeconds = 0;
   std::int16_t LongitudeDegrees = 0;
   std::int16_t LongitudeMinutes = 0;
   std::int16_t LatitudeDegrees = 0;
@@ -129,6 +135,8 @@ void VisitChartFields(const ChartRecord& r, Visitor&& visit) {
   visit("ZoneHoursValue", r.ZoneHoursValue);
   visit("ZoneMinutesValue", r.ZoneMinutesValue);
   visit("ZoneSide", r.ZoneSide);
+  visit("TimeZoneName", r.TimeZoneName);
+  visit("UtcOffsetSeconds", r.UtcOffsetSeconds);
   visit("LongitudeDegrees", r.LongitudeDegrees);
   visit("LongitudeMinutes", r.LongitudeMinutes);
   visit("LatitudeDegrees", r.LatitudeDegrees);

@@ -1,8 +1,10 @@
 #include "birth_form.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -12,7 +14,10 @@
 #include <QMenuBar>
 #include <QRegularExpressionValidator>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "engine/report.h"
 #include "ui/link_label.h"
@@ -27,6 +32,16 @@ namespace {
 
 constexpr int kClientWidth = 8565;  // twips
 constexpr int kClientHeight = 5790;
+
+// The City box offers this many places at most, the largest first.
+constexpr std::size_t kOfferedPlaces = 12;
+// The City box's list puts the place's name into the box, and shows its whole label.
+constexpr int kPlaceNameRole = Qt::UserRole + 1;
+constexpr int kPlaceRowRole = Qt::UserRole + 2;
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // The zone list is narrower than its longest names: its drop-down is widened to show them
 // whole, measured when it first opens rather than while the form starts.
@@ -191,6 +206,23 @@ void BirthForm::CreateControls() {
   txtCity = TextBox(central, "txtCity");
   txtState = TextBox(central, "txtState");
   txtCountry = TextBox(central, "txtCountry");
+  txtCity->setPlaceholderText(QStringLiteral("Type to find the place"));
+  placeModel_ = new QStandardItemModel(this);
+  placeCompleter_ = new QCompleter(placeModel_, this);
+  placeCompleter_->setObjectName(QStringLiteral("placeCompleter"));
+  // The engine has already matched and ranked the places: show them as they come.
+  placeCompleter_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+  placeCompleter_->setCompletionRole(kPlaceNameRole);
+  placeCompleter_->setMaxVisibleItems(static_cast<int>(kOfferedPlaces));
+  txtCity->setCompleter(placeCompleter_);
+  connect(txtCity, &QLineEdit::textEdited, this, &BirthForm::OfferPlaces);
+  connect(placeCompleter_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+          [this](const QModelIndex& index) {
+            const int row = index.data(kPlaceRowRole).toInt();
+            if (row >= 0 && static_cast<std::size_t>(row) < offeredPlaces_.size()) {
+              ChoosePlace(offeredPlaces_[static_cast<std::size_t>(row)]);
+            }
+          });
   fields->addWidget(Caption(central, "City"), 5, 0);
   fields->addWidget(txtCity, 5, 1);
   fields->addWidget(Caption(central, "State"), 5, 3);
@@ -326,6 +358,92 @@ void BirthForm::FillLists() {
     list->setCurrentIndex(0);
   optLat[0]->setChecked(true);
   optLong[0]->setChecked(true);
+
+  // With a place's zone the DST box is the tz database's answer for the date and time.
+  for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHour, cboMinute, cboTimeZone}) {
+    connect(list, &QComboBox::currentIndexChanged, this, &BirthForm::FollowTimeZoneDatabase);
+  }
+}
+
+bool BirthForm::TimeZoneSelected() const {
+  return !timeZone_.empty() && cboTimeZone->currentIndex() == kZoneCount;
+}
+
+void BirthForm::OfferPlaces(const QString& typed) {
+  offeredPlaces_ = FindPlaces(typed.toStdString(), kOfferedPlaces);
+  placeModel_->clear();
+  for (std::size_t row = 0; row < offeredPlaces_.size(); ++row) {
+    const Place& place = offeredPlaces_[row];
+    auto* item = new QStandardItem(FromUtf8(PlaceLabel(place)) + QStringLiteral("  (") +
+                                   FromUtf8(place.TimeZone) + QLatin1Char(')'));
+    item->setData(FromUtf8(place.Name), kPlaceNameRole);
+    item->setData(static_cast<int>(row), kPlaceRowRole);
+    item->setEditable(false);
+    placeModel_->appendRow(item);
+  }
+  QAbstractItemView* list = placeCompleter_->popup();
+  if (offeredPlaces_.empty()) {
+    list->hide();
+    return;
+  }
+  // The labels are longer than the City box is wide: the list shows them whole.
+  list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                        list->verticalScrollBar()->sizeHint().width());
+  placeCompleter_->complete();
+}
+
+void BirthForm::ChoosePlace(const Place& place) {
+  txtCity->setText(FromUtf8(place.Name));
+  txtState->setText(FromUtf8(place.State));
+  txtCountry->setText(FromUtf8(place.Country));
+  const DegreesMinutes lat = ToDegreesMinutes(place.LatitudeDegrees);
+  const DegreesMinutes lon = ToDegreesMinutes(place.LongitudeDegrees);
+  txtLatDeg->setText(QString::number(lat.Degrees));
+  txtLatMin->setText(QString::number(lat.Minutes));
+  optLat[lat.Negative ? 1 : 0]->setChecked(true);
+  txtLonDeg->setText(QString::number(lon.Degrees));
+  txtLonMin->setText(QString::number(lon.Minutes));
+  optLong[lon.Negative ? 1 : 0]->setChecked(true);
+  SelectTimeZone(std::string(place.TimeZone));
+}
+
+void BirthForm::SelectTimeZone(const std::string& zone) {
+  timeZone_ = zone;
+  if (cboTimeZone->count() == kZoneCount) cboTimeZone->addItem(QString());
+  const QSignalBlocker quiet(cboTimeZone);
+  cboTimeZone->setCurrentIndex(kZoneCount);
+  FollowTimeZoneDatabase();
+}
+
+void BirthForm::FollowTimeZoneDatabase() {
+  const bool iana = TimeZoneSelected();
+  chkDST->setEnabled(!iana);
+  chkDST->setToolTip(iana ? QStringLiteral("Set from the time-zone database for the place, date "
+                                           "and time")
+                          : QString());
+  if (timeZone_.empty()) return;
+  const BirthFormData f = Data();
+  const auto reading = ReadLocalTime(timeZone_, f.Year, f.Month, f.Day, f.Hour, f.Minute);
+  QString shown;
+  if (!reading) {
+    shown = FromUtf8(timeZone_) + QStringLiteral(" (not in the time-zone database)");
+  } else if (reading->Kind == LocalTimeKind::Skipped) {
+    shown = FromUtf8(timeZone_) + QStringLiteral(" (this time was skipped on this date)");
+  } else if (reading->Kind == LocalTimeKind::Repeated) {
+    shown = FromUtf8(timeZone_) + QStringLiteral(" (") +
+            FromUtf8(FormatUtcOffset(reading->First.UtcOffsetSeconds)) + QStringLiteral(" or ") +
+            FromUtf8(FormatUtcOffset(reading->Second.UtcOffsetSeconds)) +
+            QStringLiteral(" on this date)");
+  } else {
+    shown = FromUtf8(ZoneDisplayName(timeZone_, reading->First.UtcOffsetSeconds));
+  }
+  cboTimeZone->setItemText(kZoneCount, shown);
+  // The closed list is narrower than a long zone name with its offset.
+  cboTimeZone->setToolTip(iana ? shown : QString());
+  if (!iana || !reading) return;
+  // A repeated hour keeps the box as it is: the chart command asks which reading it was.
+  if (reading->Kind == LocalTimeKind::Unique) chkDST->setChecked(reading->First.DaylightSaving);
+  if (reading->Kind == LocalTimeKind::Skipped) chkDST->setChecked(false);
 }
 
 BirthFormData BirthForm::Data() const {
@@ -336,7 +454,11 @@ BirthFormData BirthForm::Data() const {
   f.Year = cboYear->currentText().toInt();
   f.Hour = cboHour->currentText().toInt();
   f.Minute = cboMinute->currentText().toInt();
-  f.ZoneRow = std::max(cboTimeZone->currentIndex(), 0);
+  f.ZoneRow = std::clamp(cboTimeZone->currentIndex(), 0, kZoneCount - 1);
+  if (TimeZoneSelected()) {
+    f.ZoneRow = 0;
+    f.TimeZoneName = timeZone_;
+  }
   f.DaylightSaving = chkDST->isChecked();
   f.LatitudeDegrees = txtLatDeg->text().toStdString();
   f.LatitudeMinutes = txtLatMin->text().toStdString();
@@ -366,6 +488,14 @@ void BirthForm::ShowEntries(const BirthFormData& entry) {
   txtCity->setText(QString::fromStdString(entry.City));
   txtState->setText(QString::fromStdString(entry.State));
   txtCountry->setText(QString::fromStdString(entry.Country));
+  if (!entry.TimeZoneName.empty()) {
+    SelectTimeZone(entry.TimeZoneName);
+    // Of the two readings of a repeated hour, the entry's daylight saving is the one it meant.
+    const auto reading = ReadBirthLocalTime(entry);
+    if (reading && reading->Kind == LocalTimeKind::Repeated)
+      chkDST->setChecked(entry.DaylightSaving);
+  }
+  FollowTimeZoneDatabase();
 }
 
 void BirthForm::ShowZone(int zoneRow, bool daylightSaving) {
@@ -403,6 +533,8 @@ QWidget* BirthForm::FieldFor(FormField field) const {
       return cboHour;
     case FormField::Minute:
       return cboMinute;
+    case FormField::TimeZone:
+      return cboTimeZone;
   }
   return nullptr;
 }
@@ -411,9 +543,33 @@ void BirthForm::ShowMessage(const QString& text, MessageIcon icon) {
   platform_.ShowMessage(this, text, icon, QString::fromUtf8(kApplicationTitle));
 }
 
+bool BirthForm::AskWhichReading(const BirthFormData& data, const LocalTimeAtPlace& reading) {
+  auto describe = [](const char* when, const ZoneReading& r) {
+    return QString::fromUtf8(when) + QStringLiteral(" (UTC") +
+           FromUtf8(FormatUtcOffset(r.UtcOffsetSeconds)) +
+           (r.DaylightSaving ? QStringLiteral(", daylight saving)") : QStringLiteral(")"));
+  };
+  const QString text =
+      QStringLiteral("The time ") +
+      FromUtf8(LocalTimeText(data.Year, data.Month, data.Day, data.Hour, data.Minute)) +
+      QStringLiteral(" happened twice in ") + FromUtf8(data.TimeZoneName) +
+      QStringLiteral(": the clocks were put back. Which one is the time of birth?");
+  const auto answer = platform_.ChooseAnswer(
+      this, text, {describe("Earlier", reading.First), describe("Later", reading.Second)},
+      QString::fromUtf8(kApplicationTitle));
+  if (!answer) return false;
+  chkDST->setChecked(*answer == 0);
+  return true;
+}
+
 bool BirthForm::ValidateInput() {
-  const auto failure = velmora::ValidateInput(Data());
-  if (!failure) return true;
+  const BirthFormData data = Data();
+  const auto failure = velmora::ValidateInput(data);
+  if (!failure) {
+    const auto reading = ReadBirthLocalTime(data);
+    if (reading && reading->Kind == LocalTimeKind::Repeated) return AskWhichReading(data, *reading);
+    return true;
+  }
   ShowMessage(QString::fromStdString(failure->Message), failure->Icon);
   switch (failure->Field) {
     case FormField::LatitudeDirection:

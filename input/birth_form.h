@@ -10,13 +10,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "display/chart_window.h"
+#include "engine/atlas.h"
 #include "engine/birth_data.h"
 #include "engine/zones.h"
 
 class QAction;
+class QCompleter;
 class QMenu;
+class QStandardItemModel;
 
 namespace velmora {
 
@@ -37,8 +42,17 @@ class BirthForm : public QMainWindow {
   // The entries as they stand.
   BirthFormData Data() const;
   // Puts an entry on the form: texts, list entries and directions. The time zone and daylight
-  // saving stay as they are (a chart file does not hold them).
+  // saving stay as they are (a chart file does not hold them), unless the entry names an
+  // IANA zone, which is then selected.
   void ShowEntries(const BirthFormData& entry);
+  // Fills city, state, country, latitude and longitude from a place of the atlas and selects
+  // its IANA zone, as choosing it from the City box's list does.
+  void ChoosePlace(const Place& place);
+  // Selects an IANA zone ("Asia/Kathmandu") in the zone list, after the 71 rows: its offset on
+  // the chosen date and time is shown beside it, and the DST box follows the tz database.
+  void SelectTimeZone(const std::string& zone);
+  // The places offered for the City box's text, as its list shows them.
+  QCompleter* placeCompleter() const { return placeCompleter_; }
   // Puts a time zone row and daylight saving on the form (a .vmj chart file holds them).
   void ShowZone(int zoneRow, bool daylightSaving);
   // The coordinate lookup on the product web site.
@@ -94,9 +108,17 @@ class BirthForm : public QMainWindow {
   void SetTabOrder();
   QWidget* FieldFor(FormField field) const;
   void ShowMessage(const QString& text, MessageIcon icon);
+  void OfferPlaces(const QString& typed);
+  void FollowTimeZoneDatabase();
+  bool TimeZoneSelected() const;
+  bool AskWhichReading(const BirthFormData& data, const LocalTimeAtPlace& reading);
 
   Platform& platform_;
   LookupTables& tables_;
+  QCompleter* placeCompleter_ = nullptr;
+  QStandardItemModel* placeModel_ = nullptr;
+  std::vector<Place> offeredPlaces_;  // the rows of placeModel_
+  std::string timeZone_;              // the IANA zone of the item after the 71 rows
 };
 
 }  // namespace velmora

@@ -147,15 +147,15 @@ QString OpenRefusal(const QString& path, const ChartFileProblem& problem) {
 // Every birth field of a chart, joined: two charts of the same birth give the same text.
 std::string BirthOf(const ChartRecord& c) {
   std::string birth = c.BirthName;
-  for (const std::string* text : {&c.BirthCity, &c.BirthState, &c.BirthCountry}) {
+  for (const std::string* text : {&c.BirthCity, &c.BirthState, &c.BirthCountry, &c.TimeZoneName}) {
     birth += '\x1f';
     birth += *text;
   }
-  for (int number :
-       {int(c.BirthDay), int(c.BirthMonth), int(c.BirthYear), int(c.BirthHour), int(c.BirthMinute),
-        int(c.ZoneHours), int(c.ZoneMinutes), int(c.ZoneSide), int(c.LongitudeDegrees),
-        int(c.LongitudeMinutes), int(c.LatitudeDegrees), int(c.LatitudeMinutes),
-        int(c.IsEastLongitude), int(c.IsSouthLatitude), int(c.IsDaylightSaving)}) {
+  for (int number : {int(c.BirthDay), int(c.BirthMonth), int(c.BirthYear), int(c.BirthHour),
+                     int(c.BirthMinute), int(c.ZoneHours), int(c.ZoneMinutes), int(c.ZoneSide),
+                     int(c.LongitudeDegrees), int(c.LongitudeMinutes), int(c.LatitudeDegrees),
+                     int(c.LatitudeMinutes), int(c.IsEastLongitude), int(c.IsSouthLatitude),
+                     int(c.IsDaylightSaving), int(c.UtcOffsetSeconds)}) {
     birth += '\x1f';
     birth += std::to_string(number);
   }
@@ -194,7 +194,10 @@ void OpenChartFile(Platform& platform, BirthForm& form, MainWindow* main, Rememb
   if (main != nullptr) BlankChartWindow(main->chartWindow());
   form.ShowEntries(file.Entry);
   // A .vmx file has neither zone nor daylight saving: the form keeps what it shows.
-  if (file.HoldsZone) form.ShowZone(file.Entry.ZoneRow, file.Entry.DaylightSaving);
+  // A place's own zone is already selected by ShowEntries.
+  if (file.HoldsZone && file.Entry.TimeZoneName.empty()) {
+    form.ShowZone(file.Entry.ZoneRow, file.Entry.DaylightSaving);
+  }
   form.cmdCalculate->click();
 }
 

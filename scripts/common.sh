@@ -13,6 +13,11 @@ VELMORA_PACKAGES=(
   xvfb xauth
   fonts-dejavu-core fonts-lohit-deva poppler-utils
   desktop-file-utils appstream dpkg-dev
+  # Historical UTC offsets: the system tz database read through Howard Hinnant's date library.
+  tzdata libdate-tz3 libhowardhinnant-date-dev
+  # The atlas, generated at build time from the GeoNames data inside libgeonames0 (read with
+  # GLib's gresource tool; the library itself is never linked).
+  libgeonames0 libgeonames-common libglib2.0-bin python3
 )
 
 velmora_install_packages() {

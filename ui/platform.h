@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <functional>
 #include <optional>
@@ -32,6 +33,10 @@ class Platform {
   // A message with one OK button; returns when the user has closed it.
   virtual void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
                            const QString& title) = 0;
+  // A question with one button per answer (and Cancel): the index of the chosen answer, or
+  // nothing when the user cancels.
+  virtual std::optional<int> ChooseAnswer(QWidget* parent, const QString& text,
+                                          const QStringList& answers, const QString& title) = 0;
   // The chosen path, or nothing when the user cancels.
   virtual std::optional<QString> ChooseOpenPath(QWidget* parent,
                                                 const FileDialogRequest& request) = 0;

@@ -13,6 +13,7 @@
 #include <QMimeDatabase>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace velmora {
@@ -73,6 +74,19 @@ std::unique_ptr<QMessageBox> MessageBoxFor(QWidget* parent, const QString& text,
 void QtPlatform::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
                              const QString& title) {
   MessageBoxFor(parent, text, icon, title)->exec();
+}
+
+std::optional<int> QtPlatform::ChooseAnswer(QWidget* parent, const QString& text,
+                                            const QStringList& answers, const QString& title) {
+  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Cancel, parent);
+  box.setTextFormat(Qt::PlainText);
+  QList<QAbstractButton*> buttons;
+  for (const QString& answer : answers) buttons << box.addButton(answer, QMessageBox::AcceptRole);
+  if (!buttons.isEmpty()) box.setDefaultButton(qobject_cast<QPushButton*>(buttons.constFirst()));
+  box.exec();
+  const qsizetype chosen = buttons.indexOf(box.clickedButton());
+  if (chosen < 0) return std::nullopt;
+  return static_cast<int>(chosen);
 }
 
 std::optional<QString> QtPlatform::ChooseOpenPath(QWidget* parent,

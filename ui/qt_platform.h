@@ -18,6 +18,8 @@ class QtPlatform final : public Platform {
 
   void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
                    const QString& title) override;
+  std::optional<int> ChooseAnswer(QWidget* parent, const QString& text, const QStringList& answers,
+                                  const QString& title) override;
   std::optional<QString> ChooseOpenPath(QWidget* parent, const FileDialogRequest& request) override;
   std::optional<QString> ChooseSavePath(QWidget* parent, const FileDialogRequest& request) override;
   bool PreviewPrint(QWidget* parent, QPrinter& printer,

@@ -122,9 +122,11 @@ TEST(ChartToolTest, EqualsFormOfOptions) {
 TEST(ChartToolTest, HelpNamesEveryOptionAndVersionComesFromTheBuild) {
   const ToolResult help = RunTool({"--help"});
   EXPECT_EQ(help.ExitStatus, kExitOk);
-  for (const char* flag : {"--name", "--date", "--time", "--zone", "--lat", "--lon", "--dst",
-                           "--city", "--state", "--country", "--western", "--json", "--output",
-                           "--open", "--save-chart", "--zones", "Exit status"}) {
+  for (const char* flag :
+       {"--name",   "--date",   "--time",       "--zone",    "--lat",     "--lon",
+        "--dst",    "--city",   "--state",      "--country", "--western", "--json",
+        "--output", "--open",   "--save-chart", "--zones",   "--place",   "--tz",
+        "--no-dst", "--places", "Exit status"}) {
     EXPECT_NE(help.Out.find(flag), std::string::npos) << flag;
   }
   EXPECT_EQ(RunTool({"--version"}).Out, std::string("velmora-chart ") + kVersion + "\n");
@@ -483,6 +485,170 @@ TEST(ChartToolJsonTest, DashaFromTheMoonsNakshatraDatedFromTheLocalBirth) {
   const nlohmann::json wantBalance = {
       {"lord", "Jupiter"}, {"years", 3}, {"months", 8}, {"days", 25}};
   EXPECT_EQ(json.at("dashaBalance"), wantBalance);
+}
+
+// The "place" object of --json for births given by place or IANA zone: the zone in force
+// on the local date and time, from the tz database.
+struct PlaceCase {
+  const char* Name;
+  std::vector<std::string_view> Args;
+  const char* PlaceJson;
+  const char* Stderr;
+};
+
+class ChartToolPlaceTest : public testing::TestWithParam<PlaceCase> {};
+
+TEST_P(ChartToolPlaceTest, WritesThePlaceObject) {
+  const auto& p = GetParam();
+  std::vector<std::string_view> args = {"--name", "Ravi", "--json"};
+  args.insert(args.end(), p.Args.begin(), p.Args.end());
+  const ToolResult r = RunTool(args);
+  ASSERT_EQ(r.ExitStatus, kExitOk) << r.Err;
+  const std::size_t at = r.Out.find("\"place\": {");
+  ASSERT_NE(at, std::string::npos);
+  EXPECT_EQ(r.Out.substr(at), std::string("\"place\": {\n") + p.PlaceJson + "\n  }\n}\n");
+  EXPECT_EQ(r.Err, p.Stderr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Births, ChartToolPlaceTest,
+    testing::Values(
+        PlaceCase{"KathmanduByPlace",
+                  {"--date", "1990-05-01", "--time", "8:00", "--place", "Kathmandu, Nepal"},
+                  R"(    "city": "Kathmandu",
+    "state": "Bagmati Province",
+    "country": "Nepal",
+    "latitude": 27.7,
+    "longitude": 85.31666666666666,
+    "timeZone": "Asia/Kathmandu",
+    "utcOffsetMinutes": 345,
+    "daylightSaving": false)",
+                  ""},
+        PlaceCase{"ExplicitOptionsOverrideThePlace",
+                  {"--date", "2010-03-01", "--time", "12:00", "--place", "Caracas", "--lat",
+                   "10:30N", "--city", "Chacao", "--state", "Miranda"},
+                  R"(    "city": "Chacao",
+    "state": "Miranda",
+    "country": "Venezuela",
+    "latitude": 10.5,
+    "longitude": -66.88333333333334,
+    "timeZone": "America/Caracas",
+    "utcOffsetMinutes": -270,
+    "daylightSaving": false)",
+                  ""},
+        PlaceCase{"ZoneRowOverridesThePlaceZone",
+                  {"--date", "1969-07-20", "--time", "22:56", "--place", "New York", "--zone",
+                   "EST", "--dst"},
+                  R"(    "city": "New York",
+    "state": "New York",
+    "country": "United States of America",
+    "latitude": 40.71666666666667,
+    "longitude": -74,
+    "timeZone": null,
+    "utcOffsetMinutes": -240,
+    "daylightSaving": true)",
+                  ""},
+        PlaceCase{
+            "TzWithoutPlace",
+            {"--date", "1968-12-01", "--time", "12:00", "--tz", "Europe/London", "--lat", "51:30N",
+             "--lon", "0:07W", "--city", "London", "--state", "England", "--country", "UK"},
+            R"(    "city": "London",
+    "state": "England",
+    "country": "UK",
+    "latitude": 51.5,
+    "longitude": -0.11666666666666667,
+    "timeZone": "Europe/London",
+    "utcOffsetMinutes": 60,
+    "daylightSaving": false)",
+            ""},
+        PlaceCase{"RepeatedHourTakesTheEarlierReadingWithAWarning",
+                  {"--date", "2021-11-07", "--time", "1:30", "--place", "New York"},
+                  R"(    "city": "New York",
+    "state": "New York",
+    "country": "United States of America",
+    "latitude": 40.71666666666667,
+    "longitude": -74,
+    "timeZone": "America/New_York",
+    "utcOffsetMinutes": -240,
+    "daylightSaving": true)",
+                  "velmora-chart: warning: 1:30 on 7 November 2021 happened twice in "
+                  "America/New_York (first at UTC-4:00, then at UTC-5:00); the earlier reading "
+                  "is taken: give --dst or --no-dst to choose\n"},
+        PlaceCase{"RepeatedHourNoDstTakesTheLaterReading",
+                  {"--date", "2021-11-07", "--time", "1:30", "--place", "New York", "--no-dst"},
+                  R"(    "city": "New York",
+    "state": "New York",
+    "country": "United States of America",
+    "latitude": 40.71666666666667,
+    "longitude": -74,
+    "timeZone": "America/New_York",
+    "utcOffsetMinutes": -300,
+    "daylightSaving": false)",
+                  ""},
+        PlaceCase{"DstFlagAgainstTheDatabaseIsIgnoredWithAWarning",
+                  {"--date", "1990-05-01", "--time", "8:00", "--place", "Kathmandu", "--dst"},
+                  R"(    "city": "Kathmandu",
+    "state": "Bagmati Province",
+    "country": "Nepal",
+    "latitude": 27.7,
+    "longitude": 85.31666666666666,
+    "timeZone": "Asia/Kathmandu",
+    "utcOffsetMinutes": 345,
+    "daylightSaving": false)",
+                  "velmora-chart: warning: --dst ignored: the tz database says daylight saving "
+                  "was not in force in Asia/Kathmandu at 8:00 on 1 May 1990\n"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+struct PlaceErrorCase {
+  const char* Name;
+  std::vector<std::string_view> Args;
+  const char* Stderr;
+};
+
+class ChartToolPlaceErrorTest : public testing::TestWithParam<PlaceErrorCase> {};
+
+TEST_P(ChartToolPlaceErrorTest, ExitsWithStatus2AndAMessage) {
+  const auto& p = GetParam();
+  std::vector<std::string_view> args = {"--name", "Ravi", "--date", "2021-03-14", "--time", "2:30"};
+  args.insert(args.end(), p.Args.begin(), p.Args.end());
+  const ToolResult r = RunTool(args);
+  EXPECT_EQ(r.ExitStatus, kExitBadInput);
+  EXPECT_EQ(r.Out, "");
+  EXPECT_EQ(r.Err, p.Stderr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, ChartToolPlaceErrorTest,
+    testing::Values(
+        PlaceErrorCase{"SkippedHour",
+                       {"--place", "New York"},
+                       "The time 2:30 on 14 March 2021 did not exist in America/New_York: the "
+                       "clocks were put forward from UTC-5:00 to UTC-4:00 and skipped it. Please "
+                       "check the time of birth.\n"},
+        PlaceErrorCase{"UnknownPlace",
+                       {"--place", "Xyzzyville, Nepal"},
+                       "velmora-chart: --place Xyzzyville, Nepal: no such place in the atlas "
+                       "(velmora-chart --places TEXT lists the places whose name begins with "
+                       "TEXT)\n"},
+        PlaceErrorCase{"UnknownTz",
+                       {"--tz", "Asia/Nowhere", "--lat", "1:00N", "--lon", "2:00E", "--city", "a",
+                        "--state", "b", "--country", "c"},
+                       "velmora-chart: --tz Asia/Nowhere: the tz database has no such zone "
+                       "(write it as Area/City, e.g. Asia/Kathmandu)\n"},
+        PlaceErrorCase{"BothDstFlags",
+                       {"--place", "Kathmandu", "--dst", "--no-dst"},
+                       "velmora-chart: give --dst or --no-dst, not both\n"},
+        PlaceErrorCase{"ZoneAndTz",
+                       {"--place", "Kathmandu", "--zone", "IST", "--tz", "Asia/Kolkata"},
+                       "velmora-chart: give --zone or --tz, not both\n"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(ChartToolTest, PlacesListsMatchesOnePerLine) {
+  const ToolResult r = RunTool({"--places", "kathm"});
+  EXPECT_EQ(r.ExitStatus, kExitOk);
+  EXPECT_EQ(r.Out.substr(0, r.Out.find('\n') + 1),
+            "Kathmandu, Bagmati Province, Nepal\t27.70169\t85.32060\tAsia/Kathmandu\n");
+  EXPECT_EQ(RunTool({"--places", "xyzzyq"}).ExitStatus, kExitBadInput);
 }
 
 }  // namespace

@@ -25,6 +25,14 @@ class ScriptedPlatform final : public Platform {
   std::vector<Message> Messages;
   std::vector<FileDialogRequest> OpenRequests;
   std::vector<FileDialogRequest> SaveRequests;
+  struct Question {
+    QString Text;
+    QStringList Answers;
+  };
+  std::vector<Question> Questions;
+  // The index of the answer to pick for the next questions; an empty entry (or an empty
+  // queue) cancels.
+  std::deque<std::optional<int>> QuestionAnswers;
   std::vector<QUrl> OpenedAddresses;
   std::vector<QString> ModalDialogs;  // object name or title of each dialog run modally
   int PrinterDialogs = 0;
@@ -40,6 +48,14 @@ class ScriptedPlatform final : public Platform {
 
   void ShowMessage(QWidget*, const QString& text, MessageIcon icon, const QString& title) override {
     Messages.push_back({text, icon, title});
+  }
+  std::optional<int> ChooseAnswer(QWidget*, const QString& text, const QStringList& answers,
+                                  const QString&) override {
+    Questions.push_back({text, answers});
+    if (QuestionAnswers.empty()) return std::nullopt;
+    const std::optional<int> answer = QuestionAnswers.front();
+    QuestionAnswers.pop_front();
+    return answer;
   }
   std::optional<QString> ChooseOpenPath(QWidget*, const FileDialogRequest& request) override {
     OpenRequests.push_back(request);

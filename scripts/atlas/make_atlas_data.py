@@ -1,0 +1,186 @@
+#!/usr/bin/env python3
+"""Turns the GeoNames places shipped in Debian's libgeonames0 (a GLib resource holding a
+serialised array of (id, name, admin1 code, admin1 name, country code, country name, IANA
+zone, population, latitude, longitude)) into a C++ source file for the engine's atlas.
+
+Usage: make_atlas_data.py GRESOURCE_TOOL LIBGEONAMES_SO OUTPUT.cpp
+
+The blob is what `gresource extract libgeonames.so.0 /com/lomiri/geonames/cities.compiled`
+prints. Only its data is read; nothing of the library is linked or shipped.
+"""
+import struct
+import subprocess
+import sys
+import unicodedata
+
+# Letters that carry no decomposition but that people type without their mark.
+EXTRA_FOLDS = {
+    "ß": "ss", "æ": "ae", "œ": "oe", "ø": "o", "đ": "d", "ð": "d", "þ": "th", "ł": "l",
+    "ı": "i", "ħ": "h", "ŧ": "t", "ŋ": "n", "ĸ": "k", "ſ": "s", "ʼ": "'", "ʻ": "'", "’": "'",
+}
+
+# Code points the query side folds too: Latin-1 supplement to IPA extensions, Latin
+# extended additional (Vietnamese) and the typographic quotes.
+FOLD_RANGES = [(0x80, 0x2FF), (0x1E00, 0x1EFF), (0x2018, 0x201F)]
+
+
+def fold_char(ch):
+    low = ch.lower()
+    if low in EXTRA_FOLDS:
+        return EXTRA_FOLDS[low]
+    decomposed = unicodedata.normalize("NFKD", low)
+    stripped = "".join(c for c in decomposed if not unicodedata.combining(c))
+    out = "".join(EXTRA_FOLDS.get(c, c) for c in stripped)
+    return out.lower()
+
+
+def in_fold_ranges(cp):
+    return any(lo <= cp <= hi for lo, hi in FOLD_RANGES)
+
+
+def fold(text):
+    """The search key: the same rule the engine applies to what the user types."""
+    out = []
+    for ch in text:
+        cp = ord(ch)
+        if cp < 0x80:
+            out.append(ch.lower())
+        elif in_fold_ranges(cp):
+            out.append(fold_char(ch))
+        else:
+            out.append(ch)
+    return "".join(out)
+
+
+def read_places(blob):
+    n = len(blob)
+    if n < 4:
+        raise SystemExit("atlas data: the resource is empty")
+    table_start = struct.unpack_from("<I", blob, n - 4)[0]
+    count = (n - table_start) // 4
+    ends = struct.unpack_from("<%dI" % count, blob, table_start)
+    places = []
+    start = 0
+    for end in ends:
+        places.append(read_place(blob[start:end]))
+        start = (end + 7) & ~7
+    return places
+
+
+def read_place(item):
+    # Seven strings whose ends are framed by one byte each (the tuple is shorter than 256
+    # bytes), then a 32-bit population and two doubles at 8-byte alignment.
+    frames = list(reversed(item[-7:]))
+    strings = []
+    pos = 0
+    for end in frames:
+        strings.append(item[pos:end - 1].decode("utf-8"))
+        pos = end
+    pos = (pos + 3) & ~3
+    population = struct.unpack_from("<I", item, pos)[0]
+    pos = (pos + 4 + 7) & ~7
+    latitude, longitude = struct.unpack_from("<dd", item, pos)
+    _id, name, _admin_code, state, country_code, country, zone = strings
+    return {
+        "name": name, "state": state, "country_code": country_code, "country": country,
+        "zone": zone, "population": population, "latitude": latitude, "longitude": longitude,
+    }
+
+
+def cpp_string(text):
+    out = []
+    for byte in text.encode("utf-8"):
+        if byte in (0x22, 0x5C):
+            out.append("\\" + chr(byte))
+        elif 0x20 <= byte < 0x7F and byte != 0x3F:  # '?' kept out of trigraph reach
+            out.append(chr(byte))
+        else:
+            out.append("\\%03o" % byte)
+    return '"' + "".join(out) + '"'
+
+
+class Pool:
+    """One text blob; equal texts share their bytes."""
+
+    def __init__(self):
+        self.parts = []
+        self.size = 0
+        self.offsets = {}
+
+    def add(self, text):
+        if text not in self.offsets:
+            data = text.encode("utf-8")
+            self.offsets[text] = (self.size, len(data))
+            self.parts.append(text)
+            self.size += len(data)
+        return self.offsets[text]
+
+
+def main():
+    tool, library, out_path = sys.argv[1], sys.argv[2], sys.argv[3]
+    blob = subprocess.run([tool, "extract", library, "/com/lomiri/geonames/cities.compiled"],
+                          check=True, stdout=subprocess.PIPE).stdout
+    places = read_places(blob)
+    if len(places) < 20000:
+        raise SystemExit("atlas data: only %d places found" % len(places))
+
+    pool = Pool()
+    rows = []
+    for p in places:
+        rows.append((pool.add(p["name"]), pool.add(p["state"]), pool.add(p["country"]),
+                     pool.add(p["country_code"]), pool.add(p["zone"]),
+                     pool.add(fold(p["name"])), p))
+
+    # The search order: by folded name, then larger places first.
+    order = sorted(range(len(rows)),
+                   key=lambda i: (fold(rows[i][6]["name"]).encode("utf-8"),
+                                  -rows[i][6]["population"], i))
+
+    folds = {}
+    for lo, hi in FOLD_RANGES:
+        for cp in range(lo, hi + 1):
+            folded = fold_char(chr(cp))
+            if folded != chr(cp):
+                folds[cp] = folded
+
+    lines = []
+    lines.append("// Generated by scripts/atlas/make_atlas_data.py from the GeoNames places in")
+    lines.append("// Debian's libgeonames0 (data CC-BY-4.0, GeoNames, www.geonames.org). Do not edit.")
+    lines.append('#include "engine/atlas_data.h"')
+    lines.append("")
+    lines.append("namespace velmora::atlas_data {")
+    lines.append("")
+    lines.append("// The texts of every place, one after the other without separators.")
+    lines.append("extern const char kText[] =")
+    for text in pool.parts:
+        if text:
+            lines.append("    " + cpp_string(text))
+    lines.append("    ;")
+    lines.append("const std::size_t kTextSize = %d;" % pool.size)
+    lines.append("")
+    lines.append("const PlaceRow kPlaces[] = {")
+    for name, state, country, code, zone, key, p in rows:
+        lines.append("    {{%d, %d}, {%d, %d}, {%d, %d}, {%d, %d}, {%d, %d}, {%d, %d}, %r, %r, %du}," % (
+            name + state + country + code + zone + key +
+            (p["latitude"], p["longitude"], p["population"])))
+    lines.append("};")
+    lines.append("const std::size_t kPlaceCount = %d;" % len(rows))
+    lines.append("")
+    lines.append("const std::uint32_t kSearchOrder[] = {")
+    for k in range(0, len(order), 16):
+        lines.append("    " + ", ".join("%du" % i for i in order[k:k + 16]) + ",")
+    lines.append("};")
+    lines.append("")
+    lines.append("const FoldRow kFolds[] = {")
+    for cp in sorted(folds):
+        lines.append("    {0x%04X, %s}," % (cp, cpp_string(folds[cp])))
+    lines.append("};")
+    lines.append("const std::size_t kFoldCount = %d;" % len(folds))
+    lines.append("")
+    lines.append("}  // namespace velmora::atlas_data")
+    with open(out_path, "w", encoding="utf-8") as f:
+        f.write("\n".join(lines) + "\n")
+
+
+if __name__ == "__main__":
+    main()
