@@ -27,8 +27,9 @@ constexpr std::string_view kUsage = R"(Usage:
   velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --zone Z
                 --lat D:MM(N|S) --lon D:MM(E|W) [--dst]
                 --city TEXT --state TEXT --country TEXT
-                [--western] [--json] [--output FILE]
-  velmora-chart --open FILE.vmx [--zone Z] [--dst] [--western] [--json] [--output FILE]
+                [--western] [--json] [--precise [--true-node]] [--output FILE]
+  velmora-chart --open FILE.vmx [--zone Z] [--dst] [--western] [--json]
+                [--precise [--true-node]] [--output FILE]
   velmora-chart --zones | --help | --version
 
 Computes one birth chart the way the Velmora desktop program does and prints it.
@@ -46,6 +47,13 @@ Birth data
   --city, --state, --country TEXT   the place of birth
   --open FILE.vmx    read name, date, time and place from a chart file saved by
                      the desktop program; --zone and --dst still apply
+
+Positions
+  --precise          apparent positions of date from the ERFA and libnova
+                     ephemerides with the Lahiri ayanamsa, instead of the
+                     program's own formulas; the ascendant formula is the same
+  --true-node        with --precise: Rahu and Ketu on the Moon's true
+                     (osculating) node instead of the mean node
 
 Output (to standard output unless --output is given)
   (default)          the Indian chart's text report, 26 lines
@@ -74,6 +82,8 @@ struct Options {
   bool Help = false;
   bool Version = false;
   bool Zones = false;
+  bool Precise = false;
+  bool TrueNode = false;
 };
 
 struct UsageError {
@@ -113,6 +123,8 @@ std::variant<Options, UsageError> ParseOptions(std::span<const std::string_view>
       {"-h", &Options::Help},
       {"--version", &Options::Version},
       {"--zones", &Options::Zones},
+      {"--precise", &Options::Precise},
+      {"--true-node", &Options::TrueNode},
   };
 
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -295,6 +307,12 @@ std::string ReportForTerminal(const std::string& latin1Report) {
   return out;
 }
 
+// A last line naming precise positions on a terminal; the exported report keeps its format.
+std::string PositionsLine(const ChartRecord& chart) {
+  const std::string_view caption = PositionsCaption(chart);
+  return caption.empty() ? std::string() : "\n" + std::string(caption) + "\n";
+}
+
 std::string SectorLine(const std::string& sector) {
   std::string out;
   std::string_view rest = sector;
@@ -422,6 +440,12 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
   if (o.Help) return {kExitOk, std::string(kUsage), {}};
   if (o.Version) return {kExitOk, std::string("velmora-chart ") + kVersion + "\n", {}};
   if (o.Zones) return {kExitOk, ZoneList(), {}};
+  if (o.TrueNode && !o.Precise) {
+    return Fail(kExitBadInput, "--true-node needs --precise (the formulas give the mean node)");
+  }
+  EngineOptions engine;
+  if (o.Precise) engine.Positions = PositionSource::Precise;
+  if (o.TrueNode) engine.Node = LunarNode::True;
 
   auto form = o.OpenPath ? FormFromChartFile(*o.OpenPath) : FormFromOptions(o);
   if (auto* e = std::get_if<UsageError>(&form)) return Fail(kExitBadInput, e->Message);
@@ -440,7 +464,7 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
   FillWheelLists(tables);
   ChartRecord sidereal;
   ReadBirthData(sidereal, f);
-  RunSiderealEngine(sidereal);
+  RunSiderealEngine(sidereal, engine);
   SetDisplayValues(sidereal);
   SetInterpretationKeys(sidereal);
 
@@ -448,19 +472,19 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
   if (o.Json || o.Western) {
     ChartRecord tropical;
     ReadBirthData(tropical, f);
-    RunTropicalEngine(tropical);
+    RunTropicalEngine(tropical, engine);
     const WesternWheel wheel = ComputeWesternWheel(tropical, tables);
     if (o.Json) {
       CellTexts cells;
       FillIndianCells(sidereal, tables, cells);
       output = ChartJson(sidereal, cells, tropical, wheel);
     } else {
-      output = WesternTable(tropical, wheel);
+      output = WesternTable(tropical, wheel) + PositionsLine(tropical);
     }
   } else if (o.OutputPath) {
     output = TextReport(sidereal);
   } else {
-    output = ReportForTerminal(TextReport(sidereal));
+    output = ReportForTerminal(TextReport(sidereal)) + PositionsLine(sidereal);
   }
   if (o.OutputPath) {
     std::string reason;

@@ -9,6 +9,10 @@ namespace velmora {
 // latitude, zone offset, universal time, day number, centuries, RAMC and obliquity.
 void PrepareBirthMoment(ChartRecord& chart);
 
+// The Julian day of the birth moment in universal time, from the record's day number and
+// universal time (PrepareBirthMoment has run).
+double JulianDayUt(const ChartRecord& chart);
+
 // The whole day number of a civil date (Julian count, Gregorian correction after 1582).
 double JulianDayNumberOf(int month, int day, int year);
 

@@ -124,6 +124,11 @@ Heliocentric SolveOrbit(const OrbitalElements& e, double t) {
 // Jupiter, Saturn (rows 0 and 1 of the table hold the Sun and the Moon).
 constexpr std::array<int, 6> kTableRowOfElement = {2, 3, 0, 4, 5, 6};
 
+// The body of each of those element rows.
+constexpr std::array<PreciseBody, 6> kBodyOfElement = {PreciseBody::Mercury, PreciseBody::Venus,
+                                                       PreciseBody::Sun,     PreciseBody::Mars,
+                                                       PreciseBody::Jupiter, PreciseBody::Saturn};
+
 constexpr std::array<std::string_view, 11> kEnglishNames = {
     "Sun",    "Moon", "Mercury", "Venus",     "Mars",     "Jupiter",
     "Saturn", "Rahu", "Ketu",    "Ascendant", "Midheaven"};
@@ -185,6 +190,28 @@ double GeocentricLongitude(int row, double t, EarthPosition earth) {
   return turns::WhileNegativeAdd360(lambda);
 }
 
+// The planet table from the position texts: Sun ... Saturn, Rahu, Ketu, the ascendant and,
+// in the Indian chart, the midheaven.
+void FillPlanetTable(ChartRecord& c, ChartMode mode) {
+  auto& texts = c.PlanetPositionTexts;
+  for (int element = 0; element <= 5; ++element) {
+    const auto tableRow =
+        static_cast<std::size_t>(kTableRowOfElement[static_cast<std::size_t>(element)]);
+    ChartPositionTextTo(texts[tableRow], c.BodySiderealTexts[static_cast<std::size_t>(element)]);
+  }
+  ChartPositionTextTo(texts[1], c.MoonText);
+  ChartPositionTextTo(texts[7], c.RahuText);
+  ChartPositionTextTo(texts[8], c.KetuText);
+  ChartPositionTextTo(texts[9], c.AscendantText);
+  // The tropical table has no midheaven row, so its names stop where its positions do.
+  const std::size_t namedRows = mode == ChartMode::Sidereal ? kEnglishNames.size() : 10;
+  for (std::size_t row = 0; row < namedRows; ++row) {
+    c.PlanetEnglishNames[row] = kEnglishNames[row];
+    c.PlanetVedicNames[row] = kVedicNames[row];
+  }
+  if (mode == ChartMode::Sidereal) ChartPositionTextTo(texts[10], c.MidheavenText);
+}
+
 }  // namespace
 
 double OrbitalPosition(int row, double d) {
@@ -242,23 +269,26 @@ void ComputePlanets(ChartRecord& c, ChartMode mode) {
   const double ketu = turns::WhileAbove360Subtract(rahu + 180);
   FormatLongitudeTo(c.KetuText, std::fabs(ketu));
 
-  auto& texts = c.PlanetPositionTexts;
-  for (int element = 0; element <= 5; ++element) {
-    const auto tableRow =
-        static_cast<std::size_t>(kTableRowOfElement[static_cast<std::size_t>(element)]);
-    ChartPositionTextTo(texts[tableRow], c.BodySiderealTexts[static_cast<std::size_t>(element)]);
+  FillPlanetTable(c, mode);
+}
+
+void PlacePreciseBodies(ChartRecord& c, ChartMode mode, const ApparentPlaces& places) {
+  const auto& l = places.LongitudesDeg;
+  const double moon = turns::Normalised360(l[static_cast<std::size_t>(PreciseBody::Moon)] +
+                                           c.MoonAyanamsaCorrection);
+  c.MoonLongitude = moon;
+  FormatLongitudeTo(c.MoonText, moon);
+  MoonNakshatraOf(c, c.MoonLongitude);
+  MoonSignOf(c, c.MoonText, mode);
+
+  for (std::size_t row = 0; row < kBodyOfElement.size(); ++row) {
+    const double lambda = l[static_cast<std::size_t>(kBodyOfElement[row])] + c.AyanamsaCorrection;
+    FormatLongitudeTo(c.BodySiderealTexts[row], turns::Normalised360(lambda));
   }
-  ChartPositionTextTo(texts[1], c.MoonText);
-  ChartPositionTextTo(texts[7], c.RahuText);
-  ChartPositionTextTo(texts[8], c.KetuText);
-  ChartPositionTextTo(texts[9], c.AscendantText);
-  // The tropical table has no midheaven row, so its names stop where its positions do.
-  const std::size_t namedRows = mode == ChartMode::Sidereal ? kEnglishNames.size() : 10;
-  for (std::size_t row = 0; row < namedRows; ++row) {
-    c.PlanetEnglishNames[row] = kEnglishNames[row];
-    c.PlanetVedicNames[row] = kVedicNames[row];
-  }
-  if (mode == ChartMode::Sidereal) ChartPositionTextTo(texts[10], c.MidheavenText);
+  const double rahu = turns::Normalised360(places.NodeLongitudeDeg + c.AyanamsaCorrection);
+  FormatLongitudeTo(c.RahuText, rahu);
+  FormatLongitudeTo(c.KetuText, turns::Normalised360(rahu + 180));
+  FillPlanetTable(c, mode);
 }
 
 }  // namespace velmora
