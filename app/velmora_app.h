@@ -8,6 +8,7 @@
 
 #include "display/chart_window_host.h"
 #include "display/main_window.h"
+#include "engine/chart.h"
 #include "engine/chart_record.h"
 #include "engine/zones.h"
 #include "input/birth_form.h"
@@ -37,6 +38,11 @@ class VelmoraApp : public QObject, public ChartWindowHost {
   LookupTables& tables() { return tables_; }
   Platform& platform() { return platform_; }
 
+  // The View menu's "Precise positions", kept until the program ends: the chart on screen
+  // is computed again, and so is every chart after it.
+  void SetPrecisePositions(bool precise);
+  const EngineOptions& engineOptions() const { return engineOptions_; }
+
   void IndianChart(ChartStyle style);
   void WesternChart();
   void Back();
@@ -61,6 +67,9 @@ class VelmoraApp : public QObject, public ChartWindowHost {
   std::unique_ptr<BirthForm> form_;
   QPointer<MainWindow> mainWindow_;
   bool exiting_ = false;
+  EngineOptions engineOptions_;
+  enum class ShownChart { None, Indian, Western };
+  ShownChart shown_ = ShownChart::None;
 
   void ConnectOutputCommands(MainWindow& main);
   RememberedPaths paths_;

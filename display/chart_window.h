@@ -37,6 +37,8 @@ class ChartWindow : public QWidget {
   void ShowIndianAppearance(ChartStyle style);
   // Only the chosen Indian drawing visible (the Western wheel is not touched).
   void ShowIndianDrawing(ChartStyle style);
+  // lblPositions: "Precise positions (Lahiri)" under the drawing's name, or nothing.
+  void ShowPositionsCaption(const ChartRecord& chart);
   // lblStyle: the name of the Indian drawing shown.
   void SetStyleCaption(ChartStyle style);
   // The wheel instead of the Indian drawings, and the Western captions beside it.
@@ -50,6 +52,7 @@ class ChartWindow : public QWidget {
   EastChartView* picRashiEast;
   WheelView* picNatal;  // the Western wheel
   QLabel* lblStyle;
+  QLabel* lblPositions;  // says when the positions are precise
 
   QLabel* lblName;
   QLabel* lblCity;

@@ -215,7 +215,6 @@ void MainWindow::CreateMenus() {
   connect(mnuExit, &QAction::triggered, this, &MainWindow::exitRequested);
 
   mnuView = bar->addMenu(QStringLiteral("&View"));
-  mnuView->menuAction()->setVisible(false);
   mnuToolbar = mnuView->addAction(QStringLiteral("&Toolbar"));
   mnuToolbar->setCheckable(true);
   mnuToolbar->setChecked(true);
@@ -240,6 +239,10 @@ void MainWindow::CreateMenus() {
     for (QAction* style : {mnuNorthStyle, mnuSouthStyle, mnuEastStyle}) style->setChecked(false);
     mnuNatalIndian->setChecked(true);
   });
+  mnuView->addSeparator();
+  mnuPrecise = mnuView->addAction(QStringLiteral("&Precise positions"));
+  mnuPrecise->setCheckable(true);
+  connect(mnuPrecise, &QAction::triggered, this, &MainWindow::precisePositionsChosen);
   mnuView->addSeparator()->setVisible(false);
   mnuColorStyle = mnuView->addMenu(QStringLiteral("Colo&r Style"));
   mnuColorStyle->menuAction()->setVisible(false);

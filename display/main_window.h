@@ -90,6 +90,7 @@ class MainWindow : public QMainWindow {
   QAction* mnuSouthStyle;
   QAction* mnuEastStyle;
   QAction* mnuNatalIndian;
+  QAction* mnuPrecise;  // "Precise positions": the program keeps the choice, not this window
   QMenu* mnuColorStyle;
   QAction* mnuColorOn;
   QAction* mnuColorOff;
@@ -117,6 +118,7 @@ class MainWindow : public QMainWindow {
   void printRequested();
   void saveJpegRequested();
   void aboutRequested();
+  void precisePositionsChosen(bool precise);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -14,12 +14,12 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "engine/report.h"
 #include "ui/link_label.h"
 #include "ui/platform.h"
 #include "ui/twips.h"
 #include "ui/ui_style.h"
 #include "ui/web_links.h"
-#include "engine/report.h"
 #include "velmora/version.h"
 
 namespace velmora {
