@@ -1,13 +1,8 @@
 #include "chart_tool.h"
 
-#include <unistd.h>
-
 #include <charconv>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 #include <variant>
 #include <vector>
 
@@ -18,6 +13,9 @@
 #include "engine/zodiac.h"
 #include "engine/zones.h"
 #include "json_writer.h"
+#include "output/chart_file_reader.h"
+#include "output/file_access.h"
+#include "terminal_text.h"
 #include "velmora/version.h"
 
 namespace velmora {
@@ -63,14 +61,24 @@ Output (to standard output unless --output is given)
                      chart record), "cells" (the twelve chart cells, Aries
                      first), "tropical" (every field of the Western chart
                      record) and "wheel" ("sectors", "glyphs", "SunSign",
-                     "Ascendant", "MoonSign"); it holds the Western chart too
+                     "Ascendant", "MoonSign"); it holds the Western chart too;
+                     then "longitudes" (full-precision degrees of the nine
+                     bodies and the ascendant, "sidereal" and "tropical"),
+                     "divisional" (their signs in D2, D3, D7, D9, D10, D12),
+                     "dasha" (the nine Vimshottari mahadashas from the one
+                     running at birth, each with "lord", "start", "end" and
+                     nine "antardashas", dates YYYY-MM-DD) and "dashaBalance"
+                     ("lord", "years", "months", "days" left at birth)
   --output FILE      write to FILE instead; the report is then written byte for
                      byte as the desktop program's export writes it (Latin-1,
-                     CR LF line ends), the other outputs as UTF-8 text
+                     CR LF line ends), the other outputs as UTF-8 text; a file
+                     replaced keeps its permissions, and a folder, named pipe,
+                     device or symbolic link at FILE is refused
 
 Exit status: 0 on success; 2 for invalid birth data (the form's message on
-standard error), an unknown or incomplete option, an ambiguous zone or an
-unreadable chart file; 1 when the output file cannot be written.
+standard error), an unknown or incomplete option, an ambiguous zone or a
+chart file that cannot be read or is not a regular file; 1 when the output
+cannot be written.
 )";
 
 struct Options {
@@ -271,25 +279,16 @@ std::variant<BirthFormData, UsageError> FormFromOptions(const Options& o) {
   return f;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path, std::string& reason) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    reason = "cannot open it";
-    return std::nullopt;
-  }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    reason = "a read error occurred";
-    return std::nullopt;
-  }
-  return bytes;
-}
-
 std::variant<BirthFormData, UsageError> FormFromChartFile(const std::string& path) {
-  std::string reason;
-  const auto bytes = ReadWholeFile(path, reason);
-  if (!bytes) return UsageError{"cannot read the chart file " + path + ": " + reason};
-  auto form = FormDataOf(DecodeChartFile(*bytes));
+  // As much as the desktop program's Open reads: a huge file or a device cannot fill memory.
+  const auto start = ReadFileStart(path, kChartFileReadLimit);
+  if (const auto* why = std::get_if<std::string>(&start)) {
+    return UsageError{"cannot read the chart file " + path + ": " + *why};
+  }
+  const FileStart& bytes = std::get<FileStart>(start);
+  // No box lengths to hold: these lines go to no form, and a shorter limit would refuse
+  // files that open today.
+  auto form = ReadChartFile(bytes.Bytes, bytes.Whole, ChartFileLineLimits{});
   if (const auto* why = std::get_if<std::string>(&form)) {
     return UsageError{"the chart file " + path + " cannot be used: " + *why};
   }
@@ -386,34 +385,16 @@ std::string ChartJson(const ChartRecord& sidereal, const CellTexts& cells,
   json.Key("MoonSign");
   json.String(wheel.MoonSign);
   json.EndObject();
+  json.Key("longitudes");
+  WriteLongitudes(json, sidereal, tropical);
+  json.Key("divisional");
+  WriteDivisional(json, sidereal);
+  json.Key("dasha");
+  WriteDasha(json, sidereal);
+  json.Key("dashaBalance");
+  WriteDashaBalance(json, sidereal);
   json.EndObject();
   return json.Take() + "\n";
-}
-
-// Writes through a temporary file and a rename, so an existing file is never left half
-// written.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& reason) {
-  const std::string temporary = path + ".tmp-" + std::to_string(::getpid());
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) {
-      reason = "cannot create it";
-      return false;
-    }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      std::remove(temporary.c_str());
-      reason = "writing failed";
-      return false;
-    }
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    reason = "cannot replace it";
-    return false;
-  }
-  return true;
 }
 
 std::string ZoneList() {
@@ -425,8 +406,10 @@ std::string ZoneList() {
   return out;
 }
 
+// Messages quote names, paths and option values as typed: escaped, so that an ESC among
+// them cannot drive the terminal.
 ToolResult Fail(int status, const std::string& message) {
-  return {status, {}, "velmora-chart: " + message + "\n"};
+  return {status, {}, EscapeForTerminal("velmora-chart: " + message + "\n")};
 }
 
 }  // namespace
@@ -456,8 +439,11 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
     if (auto* e = std::get_if<UsageError>(&zone)) return Fail(kExitBadInput, e->Message);
     f.ZoneRow = std::get<int>(zone);
   }
-  if (auto bad = ValidateListValues(f)) return {kExitBadInput, {}, bad->Message + "\n"};
-  if (auto bad = ValidateInput(f)) return {kExitBadInput, {}, bad->Message + "\n"};
+  if (auto bad = ValidateListValues(f)) {
+    return {kExitBadInput, {}, EscapeForTerminal(bad->Message + "\n")};
+  }
+  if (auto bad = ValidateInput(f))
+    return {kExitBadInput, {}, EscapeForTerminal(bad->Message + "\n")};
 
   LookupTables tables;
   FillZoneTables(tables);
@@ -487,12 +473,13 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
     output = ReportForTerminal(TextReport(sidereal)) + PositionsLine(sidereal);
   }
   if (o.OutputPath) {
-    std::string reason;
-    if (!WriteFileAtomically(*o.OutputPath, output, reason)) {
-      return Fail(kExitWriteFailed, "cannot write " + *o.OutputPath + ": " + reason);
+    if (const auto reason = ReplaceFileAtomically(*o.OutputPath, output)) {
+      return Fail(kExitWriteFailed, "cannot write " + *o.OutputPath + ": " + *reason);
     }
     return {};
   }
+  // JSON escapes for itself; the reports hold the name, city, state and country as given.
+  if (!o.Json) output = EscapeForTerminal(output);
   return {kExitOk, std::move(output), {}};
 }
 

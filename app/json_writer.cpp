@@ -1,6 +1,10 @@
 #include "json_writer.h"
 
+#include "engine/dasha.h"
+#include "engine/divisional.h"
 #include "engine/turns.h"
+#include "engine/zodiac.h"
+#include "terminal_text.h"
 
 #include <array>
 #include <charconv>
@@ -63,33 +67,33 @@ void JsonWriter::String(std::string_view value) {
   WriteQuoted(value);
 }
 
+// Always a valid JSON string of valid UTF-8, whatever the bytes: a name from a command line
+// or an old file may be in another encoding, and one stray byte would make the whole
+// document unreadable. Such a byte becomes U+FFFD; controls, DEL and C1 are escaped so that
+// the document is also safe to print on a terminal.
 void JsonWriter::WriteQuoted(std::string_view value) {
   out_ += '"';
-  for (char ch : value) {
-    switch (ch) {
-      case '"':
-        out_ += "\\\"";
-        break;
-      case '\\':
-        out_ += "\\\\";
-        break;
-      case '\n':
-        out_ += "\\n";
-        break;
-      case '\r':
-        out_ += "\\r";
-        break;
-      case '\t':
-        out_ += "\\t";
-        break;
-      default:
-        if (static_cast<unsigned char>(ch) < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(ch));
-          out_ += buf;
-        } else {
-          out_ += ch;
-        }
+  for (std::size_t at = 0; at < value.size();) {
+    const std::size_t from = at;
+    const std::optional<char32_t> c = NextUtf8CodePoint(value, at);
+    if (!c) {
+      out_ += "\\ufffd";
+    } else if (*c == '"') {
+      out_ += "\\\"";
+    } else if (*c == '\\') {
+      out_ += "\\\\";
+    } else if (*c == '\n') {
+      out_ += "\\n";
+    } else if (*c == '\r') {
+      out_ += "\\r";
+    } else if (*c == '\t') {
+      out_ += "\\t";
+    } else if (IsControlCharacter(*c)) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(*c));
+      out_ += buf;
+    } else {
+      out_.append(value.substr(from, at - from));
     }
   }
   out_ += '"';
@@ -177,6 +181,84 @@ void WriteChartRecord(JsonWriter& json, const ChartRecord& record) {
     json.Key("Node");
     json.String(record.Node == LunarNode::True ? "True" : "Mean");
   }
+  json.EndObject();
+}
+
+namespace {
+
+void WriteLongitudesOf(JsonWriter& json, const ChartRecord& record) {
+  json.BeginObject();
+  for (std::size_t row = 0; row < kLongitudeRows; ++row) {
+    json.Key(kLongitudeNames[row]);
+    json.Number(record.Longitudes[row]);
+  }
+  json.EndObject();
+}
+
+void WritePeriod(JsonWriter& json, const ChartRecord& sidereal, const DashaPeriod& period) {
+  json.Key("lord");
+  json.String(kDashaLords[static_cast<std::size_t>(period.LordIndex)].Name);
+  json.Key("start");
+  json.String(IsoDate(DateFromBirth(sidereal, period.StartDaysFromBirth)));
+  json.Key("end");
+  json.String(IsoDate(DateFromBirth(sidereal, period.EndDaysFromBirth)));
+}
+
+}  // namespace
+
+void WriteLongitudes(JsonWriter& json, const ChartRecord& sidereal, const ChartRecord& tropical) {
+  json.BeginObject();
+  json.Key("sidereal");
+  WriteLongitudesOf(json, sidereal);
+  json.Key("tropical");
+  WriteLongitudesOf(json, tropical);
+  json.EndObject();
+}
+
+void WriteDivisional(JsonWriter& json, const ChartRecord& sidereal) {
+  json.BeginObject();
+  for (const DivisionInfo& division : kDivisions) {
+    json.Key(division.Key);
+    json.BeginObject();
+    const auto signs = DivisionalSigns(division.Division, sidereal);
+    for (std::size_t row = 0; row < kLongitudeRows; ++row) {
+      json.Key(kLongitudeNames[row]);
+      json.String(kEnglishSignNames[static_cast<std::size_t>(signs[row])]);
+    }
+    json.EndObject();
+  }
+  json.EndObject();
+}
+
+void WriteDasha(JsonWriter& json, const ChartRecord& sidereal) {
+  json.BeginArray();
+  for (const Mahadasha& mahadasha : VimshottariDashas(sidereal)) {
+    json.BeginObject();
+    WritePeriod(json, sidereal, mahadasha.Period);
+    json.Key("antardashas");
+    json.BeginArray();
+    for (const DashaPeriod& antardasha : mahadasha.Antardashas) {
+      json.BeginObject();
+      WritePeriod(json, sidereal, antardasha);
+      json.EndObject();
+    }
+    json.EndArray();
+    json.EndObject();
+  }
+  json.EndArray();
+}
+
+void WriteDashaBalance(JsonWriter& json, const ChartRecord& sidereal) {
+  const DashaBalance balance = VimshottariBalance(sidereal);
+  json.BeginObject();
+  json.Key("lord");
+  json.String(kDashaLords[static_cast<std::size_t>(balance.LordIndex)].Name);
+  json.Key("years");
+  json.Integer(balance.Years);
+  json.Key("months");
+  json.Integer(balance.Months);
+  json.Key("days");
+  json.Integer(balance.Days);
   json.EndObject();
 }
 

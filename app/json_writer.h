@@ -41,4 +41,14 @@ class JsonWriter {
 // Every field of a chart record under its own name.
 void WriteChartRecord(JsonWriter& json, const ChartRecord& record);
 
+// {"sidereal": {"Sun": deg, ... "Ascendant": deg}, "tropical": {...}}.
+void WriteLongitudes(JsonWriter& json, const ChartRecord& sidereal, const ChartRecord& tropical);
+// {"D2": {"Sun": "Leo", ...}, ... "D12": {...}}: English sign names.
+void WriteDivisional(JsonWriter& json, const ChartRecord& sidereal);
+// The nine mahadashas from the one running at birth, each with its nine antardashas, dated
+// "YYYY-MM-DD" in the local calendar of the birth.
+void WriteDasha(JsonWriter& json, const ChartRecord& sidereal);
+// {"lord", "years", "months", "days"} of the mahadasha left at birth.
+void WriteDashaBalance(JsonWriter& json, const ChartRecord& sidereal);
+
 }  // namespace velmora

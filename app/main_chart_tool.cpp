@@ -1,6 +1,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <exception>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -8,7 +10,13 @@
 
 int main(int argc, char** argv) {
   std::vector<std::string_view> args(argv + 1, argv + argc);
-  const velmora::ToolResult result = velmora::RunChartTool(args);
+  velmora::ToolResult result;
+  try {
+    result = velmora::RunChartTool(args);
+  } catch (const std::exception& e) {
+    // Whatever went wrong, the user gets a sentence and a status, not an abort and a core.
+    result = {velmora::kExitBadInput, {}, std::string("velmora-chart: ") + e.what() + "\n"};
+  }
   std::fwrite(result.Out.data(), 1, result.Out.size(), stdout);
   // A report that never arrived (a full disk, a closed pipe) is a failure, not a success.
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {

@@ -6,6 +6,8 @@
 
 #include "engine/birth_data.h"
 #include "engine/chart.h"
+#include "engine/dasha.h"
+#include "engine/divisional.h"
 #include "engine/report.h"
 #include "engine/zones.h"
 #include "example_births.h"
@@ -53,6 +55,26 @@ void BM_PreciseSiderealChart(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PreciseSiderealChart)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// What the divisional charts and the dasha add to one Indian chart: the six divisions' cells
+// and the nine mahadashas with their antardashas. Compare with BM_SiderealChart.
+void BM_DivisionsAndDasha(benchmark::State& state) {
+  ChartRecord chart;
+  ReadBirthData(chart, Delhi());
+  RunSiderealEngine(chart);
+  SetDisplayValues(chart);
+  std::array<CellTexts, kDivisions.size()> divisions;
+  for (auto _ : state) {
+    for (std::size_t d = 0; d < kDivisions.size(); ++d)
+      FillDivisionalCells(kDivisions[d].Division, chart, divisions[d]);
+    auto dashas = VimshottariDashas(chart);
+    DashaBalance balance = VimshottariBalance(chart);
+    benchmark::DoNotOptimize(divisions);
+    benchmark::DoNotOptimize(dashas);
+    benchmark::DoNotOptimize(balance);
+  }
+}
+BENCHMARK(BM_DivisionsAndDasha);
 
 void BM_TropicalChart(benchmark::State& state) {
   const BirthFormData form = Delhi();

@@ -44,7 +44,9 @@ void ComputeAngles(ChartRecord& c) {
 
   c.Ascendant += c.AyanamsaCorrection;
   c.Midheaven += c.AyanamsaCorrection;
-  FormatLongitudeTo(c.AscendantText, NormalizeDegrees(c.Ascendant));
+  const double ascendant = NormalizeDegrees(c.Ascendant);
+  FormatLongitudeTo(c.AscendantText, ascendant);
+  c.Longitudes[kAscendantRow] = turns::Normalised360(ascendant);
   FormatLongitudeTo(c.MidheavenText, NormalizeDegrees(c.Midheaven));
 }
 

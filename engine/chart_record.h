@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace velmora {
 
@@ -37,6 +38,14 @@ enum class ZoneDirection : std::int8_t { FromLongitude, East, West };
 
 inline constexpr int kPlanetRows = 12;  // rows 0..10 used, row 11 always empty
 inline constexpr int kElementRows = 9;  // Mercury, Venus, Earth, Mars ... Pluto
+
+// The nine bodies and the ascendant whose longitudes the record keeps at full precision, in
+// the order of the planet table; the names are also the keys scripts read them by.
+inline constexpr int kLongitudeRows = 10;
+inline constexpr std::array<std::string_view, kLongitudeRows> kLongitudeNames{
+    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu", "Ketu", "Ascendant"};
+inline constexpr std::size_t kMoonRow = 1;
+inline constexpr std::size_t kAscendantRow = 9;
 
 struct ChartRecord {
   // Birth data as the form gave it (after validation).
@@ -92,6 +101,9 @@ struct ChartRecord {
   std::array<std::string, kPlanetRows> PlanetEnglishNames;
   std::array<std::string, kPlanetRows> PlanetVedicNames;
   std::array<std::string, kPlanetRows> PlanetPositionTexts;  // "DD Sgn MM"
+  // Degrees in 0..360 of the instance's zodiac, rows as kLongitudeNames: the very values the
+  // position texts are cut from, so whatever is derived from them agrees with what is printed.
+  std::array<double, kLongitudeRows> Longitudes{};
 
   std::string MoonNakshatra;
   std::string MoonSignName;  // rashi name (sidereal) or English name (tropical)
@@ -115,9 +127,10 @@ struct ChartRecord {
 };
 
 // Calls visit(name, value) for every field of the record, in declaration order, so that
-// writers such as the command-line tool's JSON output never fall behind the struct. The two
-// fields that say how the record was computed are left to the writers: a formula chart's
-// output stays what it has always been, and only a precise one says so.
+// writers such as the command-line tool's JSON output never fall behind the struct.
+// Longitudes is left out: scripts read it by body name, under its own key beside the two
+// records, and the records' own objects stay as they always were. So are the two fields
+// that say how the record was computed: only a precise chart's output names them.
 template <class Visitor>
 void VisitChartFields(const ChartRecord& r, Visitor&& visit) {
   visit("BirthName", r.BirthName);

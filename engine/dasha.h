@@ -5,7 +5,11 @@
 // local calendar; the first mahadasha starts before birth by the part already elapsed.
 
 #include <array>
+#include <optional>
+#include <string>
 #include <string_view>
+
+#include "chart_record.h"
 
 namespace velmora {
 
@@ -50,5 +54,33 @@ struct DashaBalance {
 
 std::array<Mahadasha, 9> VimshottariDashas(double moonSiderealLongitudeDeg);
 DashaBalance VimshottariBalance(double moonSiderealLongitudeDeg);
+
+// The same from a sidereal chart record's Moon, so every reader of one chart sees one dasha.
+std::array<Mahadasha, 9> VimshottariDashas(const ChartRecord& sidereal);
+DashaBalance VimshottariBalance(const ChartRecord& sidereal);
+
+// The mahadasha and antardasha (indexes into the array and into its Antardashas) running
+// the given number of days after birth; none before birth or after the 120 years.
+struct RunningDasha {
+  std::size_t Mahadasha;
+  std::size_t Antardasha;
+};
+std::optional<RunningDasha> RunningDashaAt(const std::array<Mahadasha, 9>& dashas,
+                                           double daysFromBirth);
+
+// A proleptic Gregorian date of the local calendar.
+struct CivilDate {
+  int Year;
+  int Month;  // 1..12
+  int Day;
+};
+
+// The local date reached `daysFromBirth` days after the record's local date and clock time
+// of birth, and back: the days from that moment to a local date and time.
+CivilDate DateFromBirth(const ChartRecord& chart, double daysFromBirth);
+double DaysFromBirthTo(const ChartRecord& chart, CivilDate date, double localHours);
+
+// "YYYY-MM-DD".
+std::string IsoDate(CivilDate date);
 
 }  // namespace velmora

@@ -43,4 +43,22 @@ int DivisionalSign(Division division, double siderealLongitudeDeg) {
   return sign;
 }
 
+std::array<int, kLongitudeRows> DivisionalSigns(Division division, const ChartRecord& sidereal) {
+  std::array<int, kLongitudeRows> signs{};
+  for (std::size_t row = 0; row < signs.size(); ++row)
+    signs[row] = DivisionalSign(division, sidereal.Longitudes[row]);
+  return signs;
+}
+
+void FillDivisionalCells(Division division, const ChartRecord& sidereal, CellTexts& cells) {
+  const auto signs = DivisionalSigns(division, sidereal);
+  for (std::string& cell : cells) cell.clear();
+  cells[static_cast<std::size_t>(signs[kAscendantRow])] = "Asc";
+  for (std::size_t body = 0; body < kAscendantRow; ++body) {
+    std::string& cell = cells[static_cast<std::size_t>(signs[body])];
+    if (!cell.empty()) cell += "\r\n";
+    cell += sidereal.PlanetVedicNames[body];
+  }
+}
+
 }  // namespace velmora

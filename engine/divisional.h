@@ -8,6 +8,9 @@
 #include <optional>
 #include <string_view>
 
+#include "chart.h"
+#include "chart_record.h"
+
 namespace velmora {
 
 enum class Division { D2, D3, D7, D9, D10, D12 };
@@ -30,5 +33,13 @@ inline constexpr std::array<DivisionInfo, 6> kDivisions{{
 // Sign index 0 (Aries) to 11 (Pisces) that a sidereal longitude falls in within the given
 // division; the longitude is reduced into 0..360 first.
 int DivisionalSign(Division division, double siderealLongitudeDeg);
+
+// The division's sign of each of the record's longitudes, rows as kLongitudeNames.
+std::array<int, kLongitudeRows> DivisionalSigns(Division division, const ChartRecord& sidereal);
+
+// The twelve cells of the division's chart, Aries first, written as the birth chart's cells
+// are: "Asc" first where the ascendant falls, then the bodies Sun ... Ketu by their Vedic
+// names, one per line.
+void FillDivisionalCells(Division division, const ChartRecord& sidereal, CellTexts& cells);
 
 }  // namespace velmora

@@ -243,6 +243,7 @@ void ComputeMoon(ChartRecord& c, ChartMode mode) {
   if (sidereal < 0) sidereal += 360;
 
   c.MoonLongitude = sidereal;
+  c.Longitudes[kMoonRow] = turns::Normalised360(sidereal);
   FormatLongitudeTo(c.MoonText, sidereal);
   MoonNakshatraOf(c, c.MoonLongitude);
   MoonSignOf(c, c.MoonText, mode);
@@ -257,6 +258,8 @@ void ComputePlanets(ChartRecord& c, ChartMode mode) {
     double lambda = GeocentricLongitude(row, t, earth) + c.AyanamsaCorrection;
     lambda = turns::WhileNegativeAdd360(lambda);
     FormatLongitudeTo(c.BodySiderealTexts[static_cast<std::size_t>(row)], lambda);
+    c.Longitudes[static_cast<std::size_t>(kTableRowOfElement[static_cast<std::size_t>(row)])] =
+        turns::Normalised360(lambda);
   }
 
   // Mean ascending node. 180/3.1416 and the whole degree taken off are how this program has
@@ -266,8 +269,10 @@ void ComputePlanets(ChartRecord& c, ChartMode mode) {
   double rahu = n * 180 / 3.1416 - 1;
   rahu = turns::WhileNegativeAdd360(rahu + c.AyanamsaCorrection);
   FormatLongitudeTo(c.RahuText, rahu);
-  const double ketu = turns::WhileAbove360Subtract(rahu + 180);
-  FormatLongitudeTo(c.KetuText, std::fabs(ketu));
+  const double ketu = std::fabs(turns::WhileAbove360Subtract(rahu + 180));
+  FormatLongitudeTo(c.KetuText, ketu);
+  c.Longitudes[7] = turns::Normalised360(rahu);
+  c.Longitudes[8] = turns::Normalised360(ketu);
 
   FillPlanetTable(c, mode);
 }
@@ -277,17 +282,23 @@ void PlacePreciseBodies(ChartRecord& c, ChartMode mode, const ApparentPlaces& pl
   const double moon = turns::Normalised360(l[static_cast<std::size_t>(PreciseBody::Moon)] +
                                            c.MoonAyanamsaCorrection);
   c.MoonLongitude = moon;
+  c.Longitudes[kMoonRow] = moon;
   FormatLongitudeTo(c.MoonText, moon);
   MoonNakshatraOf(c, c.MoonLongitude);
   MoonSignOf(c, c.MoonText, mode);
 
   for (std::size_t row = 0; row < kBodyOfElement.size(); ++row) {
-    const double lambda = l[static_cast<std::size_t>(kBodyOfElement[row])] + c.AyanamsaCorrection;
-    FormatLongitudeTo(c.BodySiderealTexts[row], turns::Normalised360(lambda));
+    const double lambda = turns::Normalised360(l[static_cast<std::size_t>(kBodyOfElement[row])] +
+                                               c.AyanamsaCorrection);
+    FormatLongitudeTo(c.BodySiderealTexts[row], lambda);
+    c.Longitudes[static_cast<std::size_t>(kTableRowOfElement[row])] = lambda;
   }
   const double rahu = turns::Normalised360(places.NodeLongitudeDeg + c.AyanamsaCorrection);
+  const double ketu = turns::Normalised360(rahu + 180);
   FormatLongitudeTo(c.RahuText, rahu);
-  FormatLongitudeTo(c.KetuText, turns::Normalised360(rahu + 180));
+  FormatLongitudeTo(c.KetuText, ketu);
+  c.Longitudes[7] = rahu;
+  c.Longitudes[8] = ketu;
   FillPlanetTable(c, mode);
 }
 

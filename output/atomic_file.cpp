@@ -2,9 +2,12 @@
 
 #include <unistd.h>
 
+#include <QFile>
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
+
+#include "file_access.h"
 
 namespace velmora {
 
@@ -14,6 +17,11 @@ std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray
 
 std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes,
                                            const std::function<void()>& beforeReplacing) {
+  // QSaveFile would put a regular file in place of a pipe or a device the user pointed at,
+  // or write into a folder's name; such a name is refused while everything is still there.
+  if (const auto refusal = RefusalToReplace(QFile::encodeName(path).toStdString(), true)) {
+    return QString::fromStdString(*refusal);
+  }
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return file.errorString();
   if (file.write(bytes) != bytes.size()) {

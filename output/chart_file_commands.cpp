@@ -8,6 +8,7 @@
 #include "chart_file_reader.h"
 #include "display/main_window.h"
 #include "engine/chart_file.h"
+#include "file_access.h"
 #include "input/birth_form.h"
 #include "output_messages.h"
 #include "ui/platform.h"
@@ -107,22 +108,6 @@ ChartFileLineLimits LineLimitsOf(const BirthForm& form) {
           limit(form.txtCountry)};
 }
 
-// The start of the file, as much as opening ever needs; `whole` tells whether that is all.
-std::optional<QByteArray> ReadChartFileStart(const QString& path, bool& whole, QString& reason) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    reason = file.errorString();
-    return std::nullopt;
-  }
-  QByteArray bytes = file.read(static_cast<qint64>(kChartFileReadLimit));
-  if (file.error() != QFileDevice::NoError) {
-    reason = file.errorString();
-    return std::nullopt;
-  }
-  whole = file.atEnd();
-  return bytes;
-}
-
 // Every birth field of a chart, joined: two charts of the same birth give the same text.
 std::string BirthOf(const ChartRecord& c) {
   std::string birth = c.BirthName;
@@ -149,20 +134,19 @@ void OpenChartFile(Platform& platform, BirthForm& form, MainWindow& main, Rememb
   paths.ChartFilePath = *chosen;
   if (chosen->isEmpty()) return;
 
-  bool whole = false;
-  QString reason;
-  const auto bytes = ReadChartFileStart(*chosen, whole, reason);
-  if (!bytes) {
+  // Only as much as a chart file can hold, and never from a pipe or a device: either could
+  // keep the window waiting or fill the memory.
+  const auto start = ReadFileStart(QFile::encodeName(*chosen).toStdString(), kChartFileReadLimit);
+  if (const auto* reason = std::get_if<std::string>(&start)) {
     ShowOutputMessage(platform, &main,
                       QStringLiteral("The chart file %1 could not be read: %2.")
-                          .arg(QuotedPath(*chosen), reason));
+                          .arg(QuotedPath(*chosen), QString::fromStdString(*reason)));
     return;
   }
+  const FileStart& bytes = std::get<FileStart>(start);
   // The whole file is checked before anything changes, so that a file that cannot fill the
   // form leaves neither a half-filled form nor a chart of the previous birth's date.
-  const auto entry =
-      ReadChartFile(std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())),
-                    whole, LineLimitsOf(form));
+  const auto entry = ReadChartFile(bytes.Bytes, bytes.Whole, LineLimitsOf(form));
   if (const auto* why = std::get_if<std::string>(&entry)) {
     ShowOutputMessage(platform, &main,
                       QStringLiteral("The chart file %1 cannot be opened: %2.")

@@ -1,16 +1,20 @@
 #include "chart_picture.h"
 
+#include <unistd.h>
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 
-#include "ui/platform.h"
 #include "display/main_window.h"
 #include "output_messages.h"
+#include "ui/platform.h"
 
 namespace velmora {
 namespace {
@@ -45,8 +49,13 @@ std::optional<QString> WriteJpeg(const QString& path, const QImage& picture) {
 
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return file.errorString();
-  const bool written = file.write(encoded) == encoded.size() && file.flush();
-  const QString reason = file.errorString();
+  bool written = file.write(encoded) == encoded.size() && file.flush();
+  QString reason = file.errorString();
+  // Synced as well: some file systems report a full disk only then.
+  if (written && ::fsync(file.handle()) != 0) {
+    written = false;
+    reason = QString::fromLocal8Bit(std::strerror(errno));
+  }
   file.close();
   if (!written || file.error() != QFileDevice::NoError) {
     // Only a file this command has just created is removed.

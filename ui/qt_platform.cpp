@@ -1,8 +1,12 @@
 #include "qt_platform.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -74,6 +78,9 @@ bool QtPlatform::OpenWebAddress(const QUrl& address) {
 }
 
 bool QtPlatform::ClaimSingleInstance() {
+  // Without a folder only this user can write to, a lock would be one another user could
+  // hold for us; the program then runs unchecked rather than not at all.
+  if (lockPath_.isEmpty()) return true;
   lock_ = std::make_unique<QLockFile>(lockPath_);
   // Never take over a lock because of its age: only a lock whose process has died is stale,
   // which QLockFile detects from the process id it wrote.
@@ -81,10 +88,29 @@ bool QtPlatform::ClaimSingleInstance() {
   return lock_->tryLock(0);
 }
 
+bool IsPrivateFolder(const QString& folder) {
+  if (folder.isEmpty()) return false;
+  struct stat st {};
+  // lstat: a link planted in our name could lead into someone else's folder.
+  return ::lstat(QFile::encodeName(folder).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+         st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
+}
+
 QString DefaultInstanceLockPath() {
+  static constexpr auto kLockName = "velmora-astrology-birth-chart.lock";
+  // The session's runtime folder (XDG_RUNTIME_DIR), which Qt checks is ours and private.
+  // Checked again here: Qt may still hand back a folder it could not make private.
   QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  if (folder.isEmpty()) folder = QDir::tempPath();
-  return QDir(folder).filePath(QStringLiteral("velmora-astrology-birth-chart.lock"));
+  if (!IsPrivateFolder(folder)) {
+    // Never a fixed name in a shared folder such as /tmp, which anyone could create first:
+    // a folder of ours in the user's cache, made private.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty() || !QDir().mkpath(cache)) return {};
+    folder = QDir(cache).filePath(QStringLiteral("velmora-astrology-birth-chart"));
+    ::mkdir(QFile::encodeName(folder).constData(), 0700);
+    if (!IsPrivateFolder(folder)) return {};
+  }
+  return QDir(folder).filePath(QString::fromLatin1(kLockName));
 }
 
 }  // namespace velmora

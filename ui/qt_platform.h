@@ -10,7 +10,7 @@ namespace velmora {
 
 class QtPlatform final : public Platform {
  public:
-  // `lockPath`: the lock file that marks a running instance.
+  // `lockPath`: the lock file that marks a running instance; empty for none.
   explicit QtPlatform(QString lockPath);
 
   void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
@@ -27,7 +27,11 @@ class QtPlatform final : public Platform {
   std::unique_ptr<QLockFile> lock_;
 };
 
-// The lock file of the current user's instance.
+// The lock file of the current user's instance, in a folder that only this user can write
+// to; empty when there is no such folder.
 QString DefaultInstanceLockPath();
+
+// True when `folder` is a real folder (not a link) owned by this user and closed to others.
+bool IsPrivateFolder(const QString& folder);
 
 }  // namespace velmora

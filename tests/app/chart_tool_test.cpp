@@ -1,14 +1,19 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/chart_tool.h"
+#include "temp_folder.h"
 #include "velmora/version.h"
 
 namespace velmora {
@@ -142,6 +147,109 @@ TEST(ChartToolTest, UnwritableOutputIsExitStatus1) {
   EXPECT_NE(r.Err.find("cannot write /nonexistent-folder/report.txt"), std::string::npos);
 }
 
+using test::TempFolder;
+
+ToolResult RunDelhiInto(const std::string& output) {
+  std::vector<std::string_view> args = Delhi();
+  args.push_back("--output");
+  args.push_back(output);
+  return RunTool(args);
+}
+
+// Each row puts something other than a regular file where --output or --open points.
+struct SpecialFileCase {
+  const char* Name;
+  void (*Make)(const std::string& path);
+  const char* Reason;
+};
+
+constexpr SpecialFileCase kSpecialFiles[] = {
+    {"NamedPipe", [](const std::string& p) { ::mkfifo(p.c_str(), 0600); },
+     "it is a named pipe, not a regular file"},
+    {"Folder", [](const std::string& p) { std::filesystem::create_directory(p); },
+     "it is a folder"},
+    {"LinkToAPrivateFile",
+     [](const std::string& p) {
+       test::PutFile(p + ".victim", "secret");
+       std::filesystem::create_symlink(p + ".victim", p);
+     },
+     nullptr},
+};
+
+class ChartToolOutputRefusalTest : public testing::TestWithParam<SpecialFileCase> {};
+
+TEST_P(ChartToolOutputRefusalTest, IsStatus1WithTheReasonAndWritesNothing) {
+  TempFolder folder;
+  const std::string path = folder / "out";
+  GetParam().Make(path);
+  const auto before = folder.Names();
+  const ToolResult r = RunDelhiInto(path);
+  EXPECT_EQ(r.ExitStatus, kExitWriteFailed);
+  const std::string reason = GetParam().Reason
+                                 ? GetParam().Reason
+                                 : "it is a symbolic link; give the name of the file itself";
+  EXPECT_EQ(r.Err, "velmora-chart: cannot write " + path + ": " + reason + "\n");
+  EXPECT_EQ(folder.Names(), before);
+  if (!GetParam().Reason) {
+    EXPECT_EQ(test::FileBytes(path + ".victim"), "secret");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, ChartToolOutputRefusalTest, testing::ValuesIn(kSpecialFiles),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+class ChartToolOpenRefusalTest : public testing::TestWithParam<SpecialFileCase> {};
+
+// A pipe without a writer would hang a plain open; a folder made the reader throw.
+TEST_P(ChartToolOpenRefusalTest, IsStatus2WithTheReason) {
+  TempFolder folder;
+  const std::string path = folder / "chart.vmx";
+  GetParam().Make(path);
+  const ToolResult r = RunTool({"--open", path});
+  EXPECT_EQ(r.ExitStatus, kExitBadInput);
+  EXPECT_EQ(r.Err,
+            "velmora-chart: cannot read the chart file " + path + ": " + GetParam().Reason + "\n");
+}
+
+// Not the link row: a link to a chart file opens that file, as it should.
+INSTANTIATE_TEST_SUITE_P(Sources, ChartToolOpenRefusalTest,
+                         testing::ValuesIn(std::begin(kSpecialFiles),
+                                           std::begin(kSpecialFiles) + 2),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(ChartToolTest, OpenRefusesAnEndlessDevice) {
+  const ToolResult r = RunTool({"--open", "/dev/zero"});
+  EXPECT_EQ(r.ExitStatus, kExitBadInput);
+  EXPECT_EQ(r.Err,
+            "velmora-chart: cannot read the chart file /dev/zero: it is a device, not a regular "
+            "file\n");
+}
+
+// More than a chart file can hold, without one line end: only the start is read.
+TEST(ChartToolTest, OpenReadsNoMoreThanAChartFileHolds) {
+  TempFolder folder;
+  const std::string path = folder / "huge.vmx";
+  test::PutFile(path, std::string(8 << 20, '\xB8'));
+  const ToolResult r = RunTool({"--open", path});
+  EXPECT_EQ(r.ExitStatus, kExitBadInput);
+  EXPECT_EQ(r.Err, "velmora-chart: the chart file " + path +
+                       " cannot be used: its first fifteen lines are longer than the form's "
+                       "boxes can hold\n");
+}
+
+TEST(ChartToolTest, OutputKeepsThePermissionsOfTheFileItReplaces) {
+  TempFolder folder;
+  const std::string path = folder / "report.txt";
+  test::PutFile(path, "old");
+  ::chmod(path.c_str(), 0600);
+  ASSERT_EQ(RunDelhiInto(path).ExitStatus, kExitOk);
+  struct stat st {};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  EXPECT_EQ(test::FileBytes(path).substr(0, 4), "Name");
+  EXPECT_EQ(folder.Names(), std::set<std::string>{"report.txt"});
+}
+
 // The number after "key": in the object that follows "record": (the first of each).
 double JsonNumberIn(const std::string& json, std::string_view record, std::string_view key) {
   const std::size_t from = json.find("\"" + std::string(record) + "\": {");
@@ -250,6 +358,79 @@ TEST(ChartToolTest, PreciseExportFileKeepsTheReportFormat) {
   EXPECT_NE(bytes.find("Rahu 29 Can 30\r\n"), std::string::npos);
   EXPECT_EQ(bytes.find("Precise"), std::string::npos);
   std::remove(path.c_str());
+}
+
+nlohmann::json DelhiJson() {
+  std::vector<std::string_view> args = Delhi();
+  args.push_back("--json");
+  const ToolResult r = RunTool(args);
+  EXPECT_EQ(r.ExitStatus, kExitOk);
+  return nlohmann::json::parse(r.Out);
+}
+
+TEST(ChartToolJsonTest, LongitudesOfBothZodiacsByBodyName) {
+  const nlohmann::json json = DelhiJson();
+  for (const char* zodiac : {"sidereal", "tropical"}) {
+    const auto& longitudes = json.at("longitudes").at(zodiac);
+    ASSERT_EQ(longitudes.size(), 10u) << zodiac;
+    for (const char* body : {"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Rahu",
+                             "Ketu", "Ascendant"}) {
+      const double degrees = longitudes.at(body).get<double>();
+      EXPECT_GE(degrees, 0.0) << zodiac << " " << body;
+      EXPECT_LT(degrees, 360.0) << zodiac << " " << body;
+    }
+  }
+  // The Delhi Moon stands at 00 Can 13 sidereal; tropical is the ayanamsa further on.
+  const double moon = json["longitudes"]["sidereal"]["Moon"].get<double>();
+  EXPECT_NEAR(moon, 90.0 + 13.0 / 60.0, 1.0 / 60.0);
+  EXPECT_NEAR(json["longitudes"]["tropical"]["Moon"].get<double>() - moon, 23.58, 0.05);
+  EXPECT_EQ(moon, json["sidereal"]["MoonLongitude"].get<double>());
+}
+
+TEST(ChartToolJsonTest, DivisionalSignsOfAllTenForEachDivision) {
+  const nlohmann::json json = DelhiJson();
+  for (const char* division : {"D2", "D3", "D7", "D9", "D10", "D12"}) {
+    ASSERT_EQ(json.at("divisional").at(division).size(), 10u) << division;
+  }
+  // Sun 00 Gem 56: the first part of an odd sign everywhere, so Leo's hora and Gemini
+  // itself in the others; the Navamsa of an air sign starts at Libra.
+  const auto& d = json["divisional"];
+  EXPECT_EQ(d["D2"]["Sun"], "Leo");
+  EXPECT_EQ(d["D3"]["Sun"], "Gemini");
+  EXPECT_EQ(d["D7"]["Sun"], "Gemini");
+  EXPECT_EQ(d["D9"]["Sun"], "Libra");
+  EXPECT_EQ(d["D10"]["Sun"], "Gemini");
+  EXPECT_EQ(d["D12"]["Sun"], "Gemini");
+  // Ascendant 06 Leo 31: Navamsa from Aries, the second part, Taurus.
+  EXPECT_EQ(d["D9"]["Ascendant"], "Taurus");
+}
+
+TEST(ChartToolJsonTest, DashaFromTheMoonsNakshatraDatedFromTheLocalBirth) {
+  const nlohmann::json json = DelhiJson();
+  const auto& dasha = json.at("dasha");
+  ASSERT_EQ(dasha.size(), 9u);
+  // The Moon in Punarvasu, Jupiter's nakshatra, near its end: Jupiter runs at birth.
+  const char* lords[] = {"Jupiter", "Saturn", "Mercury", "Ketu", "Venus",
+                         "Sun",     "Moon",   "Mars",    "Rahu"};
+  for (std::size_t i = 0; i < 9; ++i) {
+    EXPECT_EQ(dasha[i].at("lord"), lords[i]) << i;
+    const auto& subs = dasha[i].at("antardashas");
+    ASSERT_EQ(subs.size(), 9u);
+    EXPECT_EQ(subs[0]["lord"], dasha[i]["lord"]);
+    EXPECT_EQ(subs[0]["start"], dasha[i]["start"]);
+    EXPECT_EQ(subs[8]["end"], dasha[i]["end"]);
+    if (i > 0) {
+      EXPECT_EQ(dasha[i]["start"], dasha[i - 1]["end"]);
+    }
+  }
+  // Moon 90.2206: 0.7665 of Punarvasu passed, so 12.26 of Jupiter's 16 years ran before
+  // 1980-06-15 10:30, and 3.735 years (3 years, 8.82 months) are left.
+  EXPECT_EQ(dasha[0]["start"], "1968-03-10");
+  EXPECT_EQ(dasha[0]["end"], "1984-03-10");
+  EXPECT_EQ(dasha[8]["end"], "2088-03-10");
+  const nlohmann::json wantBalance = {
+      {"lord", "Jupiter"}, {"years", 3}, {"months", 8}, {"days", 25}};
+  EXPECT_EQ(json.at("dashaBalance"), wantBalance);
 }
 
 }  // namespace

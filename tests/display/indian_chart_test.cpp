@@ -1,4 +1,8 @@
 // The Indian chart commands and the main window, driven through the real windows.
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -308,6 +312,63 @@ class IndianChartTest : public QObject {
     stale.close();
     QtPlatform next(lock);
     QVERIFY(next.ClaimSingleInstance());
+  }
+
+  // Each row has another user take folders before the program starts; the lock must end up
+  // where only we can write, or nowhere.
+  void instanceLockLiesOnlyInAPrivateFolder_data() {
+    QTest::addColumn<bool>("runtimeTaken");
+    QTest::addColumn<bool>("cacheTaken");
+    QTest::addColumn<QString>("expectedFolder");
+    QTest::newRow("runtime folder of ours") << false << false << "runtime";
+    QTest::newRow("runtime folders taken by another user") << true << false << "cache";
+    QTest::newRow("cache folder taken as well") << true << true << "";
+  }
+  void instanceLockLiesOnlyInAPrivateFolder() {
+    QFETCH(bool, runtimeTaken);
+    QFETCH(bool, cacheTaken);
+    QFETCH(QString, expectedFolder);
+    QTemporaryDir dir;
+    const QString runtime = dir.filePath(QStringLiteral("runtime"));
+    const QString temp = dir.filePath(QStringLiteral("tmp"));
+    const QString cache = dir.filePath(QStringLiteral("cache"));
+    const QString ours = cache + QStringLiteral("/velmora-astrology-birth-chart");
+    QVERIFY(QDir().mkpath(runtime) && QDir().mkpath(temp) && QDir().mkpath(cache));
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // The runtime folder Qt falls back on, made first by the other user as well.
+    const QString tempRuntime = temp + QStringLiteral("/runtime-") +
+                                QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name);
+    QVERIFY(QDir().mkpath(tempRuntime));
+    const auto giveAway = [](const QString& folder) {
+      ::chmod(QFile::encodeName(folder).constData(), 0777);
+      return ::chown(QFile::encodeName(folder).constData(), 65534, 65534) == 0;
+    };
+    if (runtimeTaken && (!giveAway(runtime) || !giveAway(tempRuntime))) {
+      QSKIP("only root can make a folder another user's");
+    }
+    if (cacheTaken && (!QDir().mkpath(ours) || !giveAway(ours))) {
+      QSKIP("only root can make a folder another user's");
+    }
+    const QByteArray saved[] = {qgetenv("XDG_RUNTIME_DIR"), qgetenv("TMPDIR"),
+                                qgetenv("XDG_CACHE_HOME")};
+    qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    qputenv("TMPDIR", temp.toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", cache.toLocal8Bit());
+    const QString lock = DefaultInstanceLockPath();
+    qputenv("XDG_RUNTIME_DIR", saved[0]);
+    qputenv("TMPDIR", saved[1]);
+    qputenv("XDG_CACHE_HOME", saved[2]);
+
+    const QString folder = lock.isEmpty() ? QString() : QFileInfo(lock).path();
+    QCOMPARE(folder, expectedFolder == QLatin1String("runtime") ? runtime
+                     : expectedFolder == QLatin1String("cache") ? ours
+                                                                : QString());
+    if (!lock.isEmpty()) {
+      QVERIFY(IsPrivateFolder(folder));
+      QCOMPARE(QFileInfo(lock).fileName(), QStringLiteral("velmora-astrology-birth-chart.lock"));
+    }
+    QtPlatform platform(lock);
+    QVERIFY(platform.ClaimSingleInstance());
   }
 };
 

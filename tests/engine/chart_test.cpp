@@ -37,6 +37,42 @@ TEST(DisplayValuesTest, DelhiChart) {
   for (int row = 0; row < 10; ++row) EXPECT_EQ(c.PlanetPositionTexts[row], expected[row]) << row;
 }
 
+struct LongitudeCase {
+  const char* Name;
+  BirthFormData Birth;
+  bool Tropical;
+};
+
+class RecordLongitudesTest : public testing::TestWithParam<LongitudeCase> {};
+
+// The kept longitudes are the values the position texts are cut from: formatted again they
+// give back the very texts, and they lie in 0 to 360.
+TEST_P(RecordLongitudesTest, FormatBackToThePositionTexts) {
+  const LongitudeCase& p = GetParam();
+  const ChartRecord c =
+      p.Tropical ? test::TropicalChartOf(p.Birth) : test::SiderealChartOf(p.Birth);
+  for (std::size_t row = 0; row < kLongitudeRows; ++row) {
+    const double degrees = c.Longitudes[row];
+    EXPECT_GE(degrees, 0.0) << kLongitudeNames[row];
+    EXPECT_LT(degrees, 360.0) << kLongitudeNames[row];
+    EXPECT_EQ(ChartPositionText(FormatLongitude(degrees)), c.PlanetPositionTexts[row])
+        << kLongitudeNames[row];
+  }
+  EXPECT_EQ(c.Longitudes[kMoonRow], c.MoonLongitude);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Births, RecordLongitudesTest,
+    testing::Values(LongitudeCase{"DelhiSidereal", test::DelhiBirth(), false},
+                    LongitudeCase{"DelhiTropical", test::DelhiBirth(), true},
+                    // At 1:30 the sidereal ascendant formula leaves a negative value.
+                    LongitudeCase{"GreenwichNightAscendantInPisces",
+                                  test::GreenwichBirth(1980, 6, 15, 1, 30), false},
+                    LongitudeCase{"Greenwich1900", test::GreenwichBirth(1900, 1, 1, 0, 0), false},
+                    LongitudeCase{"Greenwich2050Tropical",
+                                  test::GreenwichBirth(2050, 12, 31, 23, 59), true}),
+    [](const testing::TestParamInfo<LongitudeCase>& info) { return std::string(info.param.Name); });
+
 TEST(DisplayValuesTest, InterpretationKeys) {
   ChartRecord c = test::SiderealChartOf(test::DelhiBirth());
   SetInterpretationKeys(c);

@@ -121,6 +121,8 @@ TEST_P(PreciseSignTest, PlanetTableShowsTheSkysSign) {
   ReadBirthData(precise, p.Birth);
   RunSiderealEngine(precise, {PositionSource::Precise, LunarNode::Mean});
   EXPECT_EQ(precise.PlanetPositionTexts[p.TableRow], p.PreciseText);
+  // The full-precision longitude the divisions and the dasha read says the same.
+  EXPECT_EQ(ChartPositionText(FormatLongitude(precise.Longitudes[p.TableRow])), p.PreciseText);
 }
 
 INSTANTIATE_TEST_SUITE_P(Births, PreciseSignTest,
@@ -229,6 +231,7 @@ TEST(PreciseChartTest, NakshatraFollowsThePreciseMoon) {
   const auto k = static_cast<std::size_t>(std::floor(60 * c.MoonLongitude / 800));
   EXPECT_EQ(c.MoonNakshatra, kNakshatraNames[k]);
   EXPECT_EQ(c.NakshatraLabel, c.MoonNakshatra);
+  EXPECT_EQ(c.Longitudes[kMoonRow], c.MoonLongitude);
   // swetest: 23° 34' 52.06"; ours is 0.13" less, and seconds are cut, not rounded.
   EXPECT_EQ(c.AyanamsaDisplay, "23° 34' 51\"");
 }

@@ -1,8 +1,11 @@
 // The main window's chart file, export, picture and print commands, driven through the
 // real windows on the scripted desktop.
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -289,14 +292,20 @@ class OutputCommandsTest : public QObject {
     QTest::newRow("missing file") << "gone.vmx"
                                   << "No such file or directory";
     QTest::newRow("a folder") << "folder.vmx"
-                              << "file to open is a directory";
+                              << "it is a folder";
+    // A plain open of a pipe waits for a writer that never comes: the window would freeze.
+    QTest::newRow("a named pipe without a writer") << "pipe.vmx"
+                                                   << "it is a named pipe, not a regular file";
+    QTest::newRow("an endless device") << "/dev/zero"
+                                       << "it is a device, not a regular file";
   }
   void openReportsAFileThatCannotBeRead() {
     QFETCH(QString, name);
     QFETCH(QString, reason);
     QTemporaryDir folder;
     QDir(folder.path()).mkdir(QStringLiteral("folder.vmx"));
-    const QString path = folder.filePath(name);
+    ::mkfifo(QFile::encodeName(folder.filePath(QStringLiteral("pipe.vmx"))).constData(), 0600);
+    const QString path = QDir(folder.path()).filePath(name);
     ChartShown f;
     f.Open(path);
     QCOMPARE(f.platform.OnlyMessage(),
@@ -401,6 +410,57 @@ class OutputCommandsTest : public QObject {
     QCOMPARE(f.platform.Messages.front().Icon, MessageIcon::Error);
     QCOMPARE(f.paths().ChartFilePath, path);
     QCOMPARE(f.paths().SavedChartPath, QString());
+  }
+
+  void saveAndExportRefuseWhatIsNotARegularFile_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    const QString pipe = QStringLiteral("it is a named pipe, not a regular file");
+    QTest::newRow("save onto a named pipe") << "save"
+                                            << "pipe" << pipe;
+    QTest::newRow("export onto a named pipe") << "export"
+                                              << "pipe" << pipe;
+    QTest::newRow("save onto a link to a pipe") << "save"
+                                                << "link to pipe" << pipe;
+    QTest::newRow("export onto a folder") << "export"
+                                          << "folder"
+                                          << "it is a folder";
+  }
+  // Replacing the name would put a regular file where a pipe or a folder was.
+  void saveAndExportRefuseWhatIsNotARegularFile() {
+    QFETCH(QString, command);
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath(QStringLiteral("pipe"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QString path = pipe;
+    if (kind == QLatin1String("link to pipe")) {
+      path = folder.filePath(QStringLiteral("link"));
+      QVERIFY(QFile::link(pipe, path));
+    } else if (kind == QLatin1String("folder")) {
+      path = folder.filePath(QStringLiteral("folder"));
+      QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder")));
+    }
+    ChartShown f;
+    f.platform.SaveAnswers.push_back(path);
+    if (command == QLatin1String("save")) {
+      f.Key("Save");
+    } else {
+      f.main()->mnuExport->trigger();
+    }
+    const QString verb =
+        command == QLatin1String("save") ? QStringLiteral("saved") : QStringLiteral("exported");
+    QCOMPARE(f.platform.OnlyMessage(), QStringLiteral("The chart could not be %1 to \"%2\": %3.")
+                                           .arg(verb, QDir::toNativeSeparators(path), reason));
+    const QFileInfo after(pipe);
+    QVERIFY(!after.isFile());
+    QVERIFY(after.exists());
+    QCOMPARE(QDir(folder.path())
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+                 .size(),
+             kind == QLatin1String("pipe") ? 1 : 2);
   }
 
   // ---- Text export ----

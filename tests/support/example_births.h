@@ -27,4 +27,28 @@ inline BirthFormData DelhiBirth() {
   return f;
 }
 
+// Sydney, 12 January 1995, 6:45 in summer: Eastern Standard Time with daylight saving,
+// 33° 52' S, 151° 12' E.
+inline BirthFormData SydneyBirth() {
+  BirthFormData f;
+  f.Name = "José गीता";
+  f.Day = 12;
+  f.Month = 1;
+  f.Year = 1995;
+  f.Hour = 6;
+  f.Minute = 45;
+  f.ZoneRow = 8;  // "Australian Eastern Standard Time,AEST,+10.0"
+  f.DaylightSaving = true;
+  f.LatitudeDegrees = "33";
+  f.LatitudeMinutes = "52";
+  f.LatitudeOption = 1;
+  f.LongitudeDegrees = "151";
+  f.LongitudeMinutes = "12";
+  f.LongitudeOption = 0;
+  f.City = "Sydney";
+  f.State = "New South Wales";
+  f.Country = "Australia";
+  return f;
+}
+
 }  // namespace velmora::test

@@ -1,0 +1,44 @@
+// The .vmj chart file: one UTF-8 JSON object holding the whole birth, the time zone and
+// daylight saving included, so that a chart reopens the same whatever the form shows.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "birth_data.h"
+
+namespace velmora {
+
+// The version this program writes, and the newest it reads.
+inline constexpr int kJsonChartFileFormat = 1;
+
+// Why a file cannot be opened, in words a user understands. `NotAChartFile` when the bytes
+// are not a chart file at all rather than a chart file with a bad entry; `Detail` may add
+// what was found, for whoever wants to look closer.
+struct ChartFileProblem {
+  bool NotAChartFile = false;
+  std::string Reason;  // one sentence: "The birth year is missing."
+  std::string Detail;  // empty, or one more sentence
+};
+
+// The file for an entry: the form's texts trimmed as the .vmx file keeps them, numbers as
+// numbers, the zone row with the place's IANA zone (or null) and daylight saving. A text
+// that is not valid UTF-8 cannot go into JSON: the problem names it.
+std::variant<std::string, ChartFileProblem> JsonChartFileBytes(const BirthFormData& form);
+
+// The entry a .vmj file holds, with its zone and daylight saving, or why it cannot go on
+// the form. The date and time are checked against the form's lists; the degree and minute
+// texts are left to the form's own validation, as with a .vmx file.
+std::variant<BirthFormData, ChartFileProblem> ReadJsonChartFile(std::string_view bytes);
+
+// Whether bytes look like a JSON chart file rather than a .vmx one: a .vmx file never
+// starts with an opening brace followed by JSON.
+bool LooksLikeJsonChartFile(std::string_view bytes);
+
+// Whether a path names a .vmj file (by its extension, in any letter case).
+bool IsJsonChartFilePath(std::string_view path);
+// Whether a path names a .vmx file.
+bool IsVmxChartFilePath(std::string_view path);
+
+}  // namespace velmora
