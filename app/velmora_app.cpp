@@ -46,8 +46,10 @@ MainWindow& VelmoraApp::EnsureMainWindow() {
     connect(mainWindow_, &MainWindow::exitRequested, this, &VelmoraApp::Exit);
     connect(mainWindow_, &MainWindow::aboutRequested, this, [this] { ShowAbout(mainWindow_); });
     mainWindow_->mnuPrecise->setChecked(engineOptions_.Positions == PositionSource::Precise);
+    mainWindow_->mnuTrueNode->setChecked(engineOptions_.Node == LunarNode::True);
     connect(mainWindow_, &MainWindow::precisePositionsChosen, this,
             &VelmoraApp::SetPrecisePositions);
+    connect(mainWindow_, &MainWindow::trueNodeChosen, this, &VelmoraApp::SetTrueNode);
     ConnectOutputCommands(*mainWindow_);
   }
   return *mainWindow_;
@@ -66,6 +68,16 @@ void VelmoraApp::WesternChart() {
 void VelmoraApp::SetPrecisePositions(bool precise) {
   engineOptions_.Positions = precise ? PositionSource::Precise : PositionSource::Formula;
   if (mainWindow_) mainWindow_->mnuPrecise->setChecked(precise);
+  RecomputeShownChart();
+}
+
+void VelmoraApp::SetTrueNode(bool trueNode) {
+  engineOptions_.Node = trueNode ? LunarNode::True : LunarNode::Mean;
+  if (mainWindow_) mainWindow_->mnuTrueNode->setChecked(trueNode);
+  if (engineOptions_.Positions == PositionSource::Precise) RecomputeShownChart();
+}
+
+void VelmoraApp::RecomputeShownChart() {
   if (!mainWindow_ || !mainWindow_->isVisible()) return;
   if (shown_ == ShownChart::Western) {
     WesternChart();

@@ -41,6 +41,8 @@ class VelmoraApp : public QObject, public ChartWindowHost {
   // The View menu's "Precise positions", kept until the program ends: the chart on screen
   // is computed again, and so is every chart after it.
   void SetPrecisePositions(bool precise);
+  // The View menu's "True node" (precise positions only), kept the same way.
+  void SetTrueNode(bool trueNode);
   const EngineOptions& engineOptions() const { return engineOptions_; }
 
   void IndianChart(ChartStyle style);
@@ -59,6 +61,8 @@ class VelmoraApp : public QObject, public ChartWindowHost {
 
  private:
   void CloseMainWindow();
+  // The chart on screen again, with the present options.
+  void RecomputeShownChart();
 
   Platform& platform_;
   LookupTables tables_;

@@ -243,6 +243,12 @@ void MainWindow::CreateMenus() {
   mnuPrecise = mnuView->addAction(QStringLiteral("&Precise positions"));
   mnuPrecise->setCheckable(true);
   connect(mnuPrecise, &QAction::triggered, this, &MainWindow::precisePositionsChosen);
+  mnuTrueNode = mnuView->addAction(QStringLiteral("&True node"));
+  mnuTrueNode->setCheckable(true);
+  // The formulas know only the mean node.
+  mnuTrueNode->setEnabled(false);
+  connect(mnuPrecise, &QAction::toggled, mnuTrueNode, &QAction::setEnabled);
+  connect(mnuTrueNode, &QAction::triggered, this, &MainWindow::trueNodeChosen);
   mnuView->addSeparator()->setVisible(false);
   mnuColorStyle = mnuView->addMenu(QStringLiteral("Colo&r Style"));
   mnuColorStyle->menuAction()->setVisible(false);

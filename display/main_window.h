@@ -90,7 +90,8 @@ class MainWindow : public QMainWindow {
   QAction* mnuSouthStyle;
   QAction* mnuEastStyle;
   QAction* mnuNatalIndian;
-  QAction* mnuPrecise;  // "Precise positions": the program keeps the choice, not this window
+  QAction* mnuPrecise;   // "Precise positions": the program keeps the choice, not this window
+  QAction* mnuTrueNode;  // "True node" for Rahu and Ketu, with precise positions only
   QMenu* mnuColorStyle;
   QAction* mnuColorOn;
   QAction* mnuColorOff;
@@ -119,6 +120,7 @@ class MainWindow : public QMainWindow {
   void saveJpegRequested();
   void aboutRequested();
   void precisePositionsChosen(bool precise);
+  void trueNodeChosen(bool trueNode);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

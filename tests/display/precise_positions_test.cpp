@@ -50,6 +50,24 @@ class PrecisePositionsTest : public QObject {
     QCOMPARE(shown.Positions, PositionSource::Formula);
   }
 
+  void trueNodeOnlyWithPrecisePositions() {
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    f.Click(f.form().cmdCalculate);
+    MainWindow& m = *f.main();
+    QVERIFY(!m.mnuTrueNode->isEnabled());
+    m.mnuPrecise->trigger();
+    QVERIFY(m.mnuTrueNode->isEnabled());
+    m.mnuTrueNode->trigger();
+    // swetest: true node 141.6462 less Lahiri 23.5811 = 118.0651, 28 Can 03.
+    QCOMPARE(f.chart().Planet[7]->text(), QStringLiteral("28 Can 03"));
+    QCOMPARE(f.app->sidereal().Node, LunarNode::True);
+    m.mnuPrecise->trigger();
+    QVERIFY(!m.mnuTrueNode->isEnabled());
+    QCOMPARE(f.chart().Planet[7]->text(), QStringLiteral("28 Can 35"));
+    QCOMPARE(f.app->sidereal().Node, LunarNode::Mean);
+  }
+
   void indianChartKeepsTheDrawingTheUserChose() {
     AppFixture f;
     f.Fill(BirthEntry{});
