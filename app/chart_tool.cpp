@@ -9,6 +9,7 @@
 #include "engine/birth_data.h"
 #include "engine/chart.h"
 #include "engine/chart_file.h"
+#include "engine/json_chart_file.h"
 #include "engine/report.h"
 #include "engine/zodiac.h"
 #include "engine/zones.h"
@@ -26,8 +27,9 @@ constexpr std::string_view kUsage = R"(Usage:
                 --lat D:MM(N|S) --lon D:MM(E|W) [--dst]
                 --city TEXT --state TEXT --country TEXT
                 [--western] [--json] [--precise [--true-node]] [--output FILE]
-  velmora-chart --open FILE.vmx [--zone Z] [--dst] [--western] [--json]
-                [--precise [--true-node]] [--output FILE]
+                [--save-chart FILE]
+  velmora-chart --open FILE [--zone Z] [--dst] [--western] [--json]
+                [--precise [--true-node]] [--output FILE] [--save-chart FILE]
   velmora-chart --zones | --help | --version
 
 Computes one birth chart the way the Velmora desktop program does and prints it.
@@ -43,8 +45,9 @@ Birth data
   --lat D:MM(N|S)    latitude, degrees 0 to 90 and minutes 0 to 59, e.g. 28:36N
   --lon D:MM(E|W)    longitude, degrees 0 to 180 and minutes 0 to 59, e.g. 77:13E
   --city, --state, --country TEXT   the place of birth
-  --open FILE.vmx    read name, date, time and place from a chart file saved by
-                     the desktop program; --zone and --dst still apply
+  --open FILE        read the birth from a chart file saved by the desktop
+                     program: a .vmj file gives the time zone and daylight saving
+                     too, a .vmx file holds neither; --zone and --dst still apply
 
 Positions
   --precise          apparent positions of date from the ERFA and libnova
@@ -74,16 +77,19 @@ Output (to standard output unless --output is given)
                      CR LF line ends), the other outputs as UTF-8 text; a file
                      replaced keeps its permissions, and a folder, named pipe,
                      device or symbolic link at FILE is refused
+  --save-chart FILE  also save the birth data of the chart as a chart file the
+                     desktop program opens: FILE.vmj keeps every character, the
+                     time zone and daylight saving; FILE.vmx is the older form
 
 Exit status: 0 on success; 2 for invalid birth data (the form's message on
 standard error), an unknown or incomplete option, an ambiguous zone or a
 chart file that cannot be read or is not a regular file; 1 when the output
-cannot be written.
+file or the chart file cannot be written.
 )";
 
 struct Options {
   std::optional<std::string> Name, Date, Time, Zone, Latitude, Longitude, City, State, Country;
-  std::optional<std::string> OpenPath, OutputPath;
+  std::optional<std::string> OpenPath, OutputPath, SaveChartPath;
   bool DaylightSaving = false;
   bool Western = false;
   bool Json = false;
@@ -117,7 +123,7 @@ std::variant<Options, UsageError> ParseOptions(std::span<const std::string_view>
       {"--lat", &Options::Latitude},      {"--lon", &Options::Longitude},
       {"--city", &Options::City},         {"--state", &Options::State},
       {"--country", &Options::Country},   {"--open", &Options::OpenPath},
-      {"--output", &Options::OutputPath},
+      {"--output", &Options::OutputPath}, {"--save-chart", &Options::SaveChartPath},
   };
   struct SwitchFlag {
     std::string_view Flag;
@@ -279,20 +285,51 @@ std::variant<BirthFormData, UsageError> FormFromOptions(const Options& o) {
   return f;
 }
 
-std::variant<BirthFormData, UsageError> FormFromChartFile(const std::string& path) {
+std::string ProblemText(const ChartFileProblem& problem) {
+  return problem.Detail.empty() ? problem.Reason : problem.Reason + " " + problem.Detail;
+}
+
+std::variant<OpenedChartFile, UsageError> FormFromChartFile(const std::string& path) {
   // As much as the desktop program's Open reads: a huge file or a device cannot fill memory.
-  const auto start = ReadFileStart(path, kChartFileReadLimit);
+  const auto start = ReadFileStart(path, kAnyChartFileReadLimit);
   if (const auto* why = std::get_if<std::string>(&start)) {
     return UsageError{"cannot read the chart file " + path + ": " + *why};
   }
   const FileStart& bytes = std::get<FileStart>(start);
   // No box lengths to hold: these lines go to no form, and a shorter limit would refuse
   // files that open today.
-  auto form = ReadChartFile(bytes.Bytes, bytes.Whole, ChartFileLineLimits{});
-  if (const auto* why = std::get_if<std::string>(&form)) {
-    return UsageError{"the chart file " + path + " cannot be used: " + *why};
+  auto opened = ReadAnyChartFile(path, bytes.Bytes, bytes.Whole, ChartFileLineLimits{});
+  if (const auto* problem = std::get_if<ChartFileProblem>(&opened)) {
+    return UsageError{"the chart file " + path + " cannot be opened. " + ProblemText(*problem)};
   }
-  return std::get<BirthFormData>(std::move(form));
+  return std::get<OpenedChartFile>(std::move(opened));
+}
+
+// The chart file's bytes for an entry, in the kind of file the path names.
+std::variant<std::string, UsageError> ChartFileFor(const std::string& path,
+                                                   const BirthFormData& form) {
+  if (IsJsonChartFilePath(path)) {
+    auto file = JsonChartFileBytes(form);
+    if (const auto* problem = std::get_if<ChartFileProblem>(&file)) {
+      return UsageError{"--save-chart " + path + ": " + problem->Reason};
+    }
+    return std::get<std::string>(std::move(file));
+  }
+  if (!IsVmxChartFilePath(path)) {
+    return UsageError{"--save-chart " + path + ": the name must end in .vmj or .vmx"};
+  }
+  auto file = EncodeChartFile(ChartFileFieldsOf(form));
+  if (const auto* bad = std::get_if<UnstorableCharacter>(&file)) {
+    return UsageError{"--save-chart " + path + ": line " + std::to_string(bad->Line) +
+                      " holds a character that a .vmx chart file cannot store (U+" +
+                      [](char32_t c) {
+                        char hex[16];
+                        std::snprintf(hex, sizeof hex, "%04X", static_cast<unsigned>(c));
+                        return std::string(hex);
+                      }(bad->CodePoint) +
+                      "); save it as a .vmj file, which keeps every character"};
+  }
+  return std::get<std::string>(std::move(file));
 }
 
 // The report for a terminal: UTF-8 and plain line feeds (the lone CR lines become empty).
@@ -430,10 +467,19 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
   if (o.Precise) engine.Positions = PositionSource::Precise;
   if (o.TrueNode) engine.Node = LunarNode::True;
 
-  auto form = o.OpenPath ? FormFromChartFile(*o.OpenPath) : FormFromOptions(o);
+  std::variant<OpenedChartFile, UsageError> form = UsageError{};
+  if (o.OpenPath) {
+    form = FormFromChartFile(*o.OpenPath);
+  } else {
+    auto typed = FormFromOptions(o);
+    if (auto* e = std::get_if<UsageError>(&typed)) return Fail(kExitBadInput, e->Message);
+    form = OpenedChartFile{std::get<BirthFormData>(std::move(typed)), false};
+  }
   if (auto* e = std::get_if<UsageError>(&form)) return Fail(kExitBadInput, e->Message);
-  BirthFormData& f = std::get<BirthFormData>(form);
-  f.DaylightSaving = o.DaylightSaving;
+  BirthFormData& f = std::get<OpenedChartFile>(form).Entry;
+  // A file that holds daylight saving keeps it unless --dst says it was in force.
+  if (!std::get<OpenedChartFile>(form).HoldsZone || o.DaylightSaving)
+    f.DaylightSaving = o.DaylightSaving;
   if (o.Zone) {
     auto zone = ParseZone(*o.Zone);
     if (auto* e = std::get_if<UsageError>(&zone)) return Fail(kExitBadInput, e->Message);
@@ -471,6 +517,13 @@ ToolResult RunChartTool(std::span<const std::string_view> args) {
     output = TextReport(sidereal);
   } else {
     output = ReportForTerminal(TextReport(sidereal)) + PositionsLine(sidereal);
+  }
+  if (o.SaveChartPath) {
+    auto file = ChartFileFor(*o.SaveChartPath, f);
+    if (auto* e = std::get_if<UsageError>(&file)) return Fail(kExitBadInput, e->Message);
+    if (const auto reason = ReplaceFileAtomically(*o.SaveChartPath, std::get<std::string>(file))) {
+      return Fail(kExitWriteFailed, "cannot write " + *o.SaveChartPath + ": " + *reason);
+    }
   }
   if (o.OutputPath) {
     if (const auto reason = ReplaceFileAtomically(*o.OutputPath, output)) {

@@ -34,13 +34,16 @@ bool VelmoraApp::Start() {
   connect(form_.get(), &BirthForm::westernChartRequested, this, &VelmoraApp::WesternChart);
   connect(form_.get(), &BirthForm::aboutRequested, this, [this] { ShowAbout(form_.get()); });
   connect(form_.get(), &BirthForm::exitRequested, this, &VelmoraApp::Exit);
+  connect(form_.get(), &BirthForm::openRequested, this,
+          [this] { OpenChartFile(platform_, *form_, mainWindow_.data(), paths_); });
   form_->show();
   return true;
 }
 
 MainWindow& VelmoraApp::EnsureMainWindow() {
   if (!mainWindow_) {
-    mainWindow_ = new MainWindow(platform_, sidereal_);
+    if (!toolbarIcons_) toolbarIcons_.emplace();
+    mainWindow_ = new MainWindow(platform_, sidereal_, *toolbarIcons_);
     connect(mainWindow_, &MainWindow::backRequested, this, &VelmoraApp::Back);
     connect(mainWindow_, &MainWindow::newRequested, this, &VelmoraApp::New);
     connect(mainWindow_, &MainWindow::exitRequested, this, &VelmoraApp::Exit);
@@ -124,7 +127,7 @@ void VelmoraApp::ShowAbout(QWidget* parent) {
 
 void VelmoraApp::ConnectOutputCommands(MainWindow& main) {
   connect(&main, &MainWindow::openRequested, this,
-          [this, &main] { OpenChartFile(platform_, *form_, main, paths_); });
+          [this, &main] { OpenChartFile(platform_, *form_, &main, paths_); });
   connect(&main, &MainWindow::saveRequested, this,
           [this, &main] { SaveChartFile(platform_, *form_, sidereal_, main, paths_); });
   connect(&main, &MainWindow::saveAsRequested, this,

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 #include <memory>
+#include <optional>
 
 #include "display/chart_window_host.h"
 #include "display/main_window.h"
@@ -70,6 +71,8 @@ class VelmoraApp : public QObject, public ChartWindowHost {
   ChartRecord tropical_;
   std::unique_ptr<BirthForm> form_;
   QPointer<MainWindow> mainWindow_;
+  // Made with the first main window, once a desktop is there to draw them.
+  std::optional<ToolbarIcons> toolbarIcons_;
   bool exiting_ = false;
   EngineOptions engineOptions_;
   enum class ShownChart { None, Indian, Western };

@@ -1,6 +1,7 @@
 // Figures for the desktop program on the offscreen platform, printed, never asserted:
 // start-up to the birth form against an empty window of the same size, the South chart
-// command from click to painted chart window, and peak memory of the whole scenario.
+// command from click to painted chart window, peak memory of the whole scenario, and the
+// heap a main window leaves behind when it is opened and closed again.
 //   build/bench/ui_bench [RUNS]
 #include <fcntl.h>
 #include <spawn.h>
@@ -29,6 +30,7 @@ struct ProbeRun {
   double ShownMs = 0;           // from spawn to the first window painted
   std::vector<double> ChartMs;  // one per chart command
   long PeakKilobytes = 0;
+  std::vector<double> HeapBytes;  // heap in use, where the probe reports it
 };
 
 ProbeRun RunProbe(const std::string& probe, std::vector<std::string> args) {
@@ -69,6 +71,7 @@ ProbeRun RunProbe(const std::string& probe, std::vector<std::string> args) {
     at = end == std::string::npos ? text.size() : end + 1;
     if (line.rfind("shown ", 0) == 0) run.ShownMs = (std::stoll(line.substr(6)) - start) / 1e6;
     if (line.rfind("chart ", 0) == 0) run.ChartMs.push_back(std::stoll(line.substr(6)) / 1e6);
+    if (line.rfind("heap ", 0) == 0) run.HeapBytes.push_back(std::stod(line.substr(5)));
   }
   return run;
 }
@@ -105,8 +108,9 @@ int main(int argc, char** argv) {
   std::printf("  empty Qt Widgets window  %7.1f ms\n", Median(empty));
   std::printf("  the same with one label  %7.1f ms   (the first text shown loads the fonts)\n",
               Median(label));
-  std::printf("  Velmora birth form       %7.1f ms   ratio %.2f to the empty window (target at most 2)\n",
-              Median(form), Median(form) / Median(empty));
+  std::printf(
+      "  Velmora birth form       %7.1f ms   ratio %.2f to the empty window (target at most 2)\n",
+      Median(form), Median(form) / Median(empty));
   std::printf(
       "South chart command, click to chart window painted, median of %zu: %.1f ms (target under "
       "50)\n",
@@ -121,5 +125,13 @@ int main(int argc, char** argv) {
       "most 2.5)\n",
       emptyPeak / 1024.0, scenario.PeakKilobytes / 1024.0,
       static_cast<double>(scenario.PeakKilobytes) / static_cast<double>(emptyPeak));
+  constexpr int kCycles = 200;
+  const ProbeRun cycles = RunProbe(probe, {"cycles", std::to_string(kCycles)});
+  if (cycles.HeapBytes.size() == 2) {
+    std::printf(
+        "heap kept per chart shown and closed with Back, over %d cycles: %.0f bytes "
+        "(target 0)\n",
+        kCycles, (cycles.HeapBytes[1] - cycles.HeapBytes[0]) / kCycles);
+  }
   return 0;
 }

@@ -3,20 +3,24 @@
 //   ui_probe label               the same window showing one line of text
 //   ui_probe form                the program up to its birth form on screen
 //   ui_probe scenario COUNT      the form, then COUNT South charts of the Delhi birth
+//   ui_probe cycles COUNT        the form, then COUNT charts each closed with Back; prints
+//                                "heap <bytes>" in use after 30 warm-up cycles and after the last
 // It prints "shown <monotonic ns>" when the first window has painted, and for the scenario
 // one "chart <ns>" line per chart command, from the click to the chart window painted.
+#include <malloc.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTemporaryDir>
+
 #include <cstdio>
 #include <ctime>
 
-#include "ui/qt_platform.h"
-#include "ui/twips.h"
 #include "app/velmora_app.h"
 #include "example_births.h"
+#include "ui/qt_platform.h"
+#include "ui/twips.h"
 
 namespace {
 
@@ -57,7 +61,8 @@ int main(int argc, char** argv) {
 
   if (mode == QLatin1String("empty") || mode == QLatin1String("label")) {
     QMainWindow window;
-    window.setCentralWidget(mode == QLatin1String("label") ? new QLabel(QStringLiteral("Name")) : new QWidget);
+    window.setCentralWidget(mode == QLatin1String("label") ? new QLabel(QStringLiteral("Name"))
+                                                           : new QWidget);
     window.centralWidget()->setFixedSize(velmora::TwipsSize(8565, 5790));
     window.show();
     WaitForPaint(window);
@@ -71,6 +76,28 @@ int main(int argc, char** argv) {
   app.Start();
   WaitForPaint(app.form());
   std::printf("shown %lld\n", MonotonicNanoseconds());
+  if (mode == QLatin1String("cycles")) {
+    const int count = argc > 2 ? std::atoi(argv[2]) : 50;
+    TypeDelhi(app.form());
+    const auto cycle = [&app] {
+      app.form().cmdCalculate->click();
+      WaitForPaint(app.mainWindow()->chartWindow());
+      app.Back();
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      QCoreApplication::processEvents();
+    };
+    // The first cycles fill what lives for the whole run (fonts, glyphs, styles, the heap).
+    for (int i = 0; i < 30; ++i) cycle();
+    std::printf("heap %zu widgets %lld\n", mallinfo2().uordblks,
+                static_cast<long long>(QApplication::allWidgets().size()));
+    for (int i = 0; i < count; ++i) cycle();
+    std::printf("heap %zu widgets %lld\n", mallinfo2().uordblks,
+                static_cast<long long>(QApplication::allWidgets().size()));
+    // Ends without tearing anything down, so that heaptrack lists what the cycles left
+    // behind among its leaks, each site with a count of about COUNT.
+    std::fflush(stdout);
+    std::_Exit(0);
+  }
   if (mode != QLatin1String("scenario")) return 0;
 
   const int count = argc > 2 ? std::atoi(argv[2]) : 20;

@@ -176,6 +176,21 @@ NorthChartView::NorthChartView(QWidget* parent) : IndianChartView(parent, 5565, 
   AddNumbers(kNorthNumbers);
 }
 
+int NorthChartView::RegionOf(int sign) const {
+  return lagnaOnTop_ ? (sign - *lagnaOnTop_ + 12) % 12 : sign;
+}
+
+void NorthChartView::SetLagnaOnTop(std::optional<int> lagnaSign) {
+  if (lagnaSign && (*lagnaSign < 0 || *lagnaSign > 11)) lagnaSign.reset();
+  lagnaOnTop_ = lagnaSign;
+  // The labels belong to their signs; only their places follow the houses.
+  for (int s = 0; s < 12; ++s) {
+    const auto region = static_cast<std::size_t>(RegionOf(s));
+    Cell(s)->move(TwipsPoint(kNorthCells[region].Left, kNorthCells[region].Top));
+    Number(s)->move(TwipsPoint(kNorthNumbers[region].Left, kNorthNumbers[region].Top));
+  }
+}
+
 void NorthChartView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   PaintGround(painter, *this);

@@ -7,6 +7,7 @@
 #include <QSvgRenderer>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "ui/twips.h"
 
@@ -54,8 +55,19 @@ class NorthChartView final : public IndianChartView {
  public:
   explicit NorthChartView(QWidget* parent);
 
+  // With a lagna sign the houses stay in place instead: the lagna's sign in the top diamond,
+  // the following signs counter-clockwise, each region numbered with its sign. Without one,
+  // every sign keeps its own region, as the drawing has always been.
+  void SetLagnaOnTop(std::optional<int> lagnaSign);
+  std::optional<int> LagnaOnTop() const { return lagnaOnTop_; }
+  // The region (0 = top diamond, counter-clockwise) that sign s occupies now.
+  int RegionOf(int sign) const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::optional<int> lagnaOnTop_;
 };
 
 // 3 x 3 squares with a diagonal in each corner square; Aries top middle, counter-clockwise.

@@ -1,8 +1,11 @@
 #include "chart_window.h"
 
 #include <QApplication>
+#include <QSignalBlocker>
 
+#include "engine/divisional.h"
 #include "engine/report.h"
+#include "engine/zodiac.h"
 #include "ui/twips.h"
 #include "ui/ui_style.h"
 
@@ -53,6 +56,24 @@ QString Text(const std::string& utf8) {
   return QString::fromStdString(utf8);
 }
 
+// The selector's captions, the birth chart first and then kDivisions in its order.
+constexpr std::array<const char*, kChartViews> kChartViewNames = {
+    "Chart",        "Hora (D2)",     "Drekkana (D3)",   "Sapthamsa (D7)",
+    "Navamsa (D9)", "Dasamsa (D10)", "Dwadasamsa (D12)"};
+static_assert(kDivisions.size() + 1 == kChartViewNames.size());
+
+// The zone the birth time was read in, as offset from universal time: east zones are ahead
+// of it. The rows of no offset (GMT, UT) have no side.
+QString ZoneText(const ChartRecord& c) {
+  const QChar sign = c.ZoneSide == ZoneDirection::West ? QLatin1Char('-') : QLatin1Char('+');
+  return QStringLiteral("Time Zone: UTC%1%2:%3, %4")
+      .arg(sign)
+      .arg(c.ZoneHours)
+      .arg(c.ZoneMinutes, 2, 10, QLatin1Char('0'))
+      .arg(c.IsDaylightSaving ? QStringLiteral("daylight saving")
+                              : QStringLiteral("no daylight saving"));
+}
+
 }  // namespace
 
 ChartWindow::ChartWindow(const ChartRecord& sidereal, QWidget* parent) : QWidget(parent) {
@@ -75,6 +96,8 @@ ChartWindow::ChartWindow(const ChartRecord& sidereal, QWidget* parent) : QWidget
   fraInterpretation->setGeometry(TwipsRect(480, kInterpretationTop, 14535, kInterpretationHeight));
   // The nakshatra fill names the nakshatra in "Other Details" too.
   connect(fraInterpretation, &InterpretationPanel::NakshatraShown, lblNakshatra, &QLabel::setText);
+  dashaPage = new DashaPage;
+  fraInterpretation->SSTab1->addTab(dashaPage, QStringLiteral("Dasha"));
 
   FillHeader(sidereal);
 }
@@ -97,6 +120,8 @@ void ChartWindow::CreateChartFrame() {
   picNatal->move(TwipsPoint(120, 240));
   picNatal->hide();
 
+  CreateViewSelector();
+
   lblStyle = AutoSizedLabel(fraChart, 10470, 120, VerdanaFont(14.25, true));
   QPalette palette = lblStyle->palette();
   palette.setColor(QPalette::WindowText, QColor(241, 157, 6));
@@ -106,6 +131,33 @@ void ChartWindow::CreateChartFrame() {
   lblPositions = AutoSizedLabel(fraChart, 10470, 540, VerdanaFont(8.25, true));
   lblPositions->setPalette(palette);
   lblPositions->hide();
+}
+
+void ChartWindow::CreateViewSelector() {
+  // Above the drawings, which start 960 twips down the frame.
+  cboDivision = new QComboBox(fraChart);
+  cboDivision->setObjectName(QStringLiteral("cboDivision"));
+  cboDivision->setAccessibleName(QStringLiteral("Chart or divisional chart"));
+  for (int view = 0; view < kChartViews; ++view) cboDivision->addItem(ChartViewName(view));
+  cboDivision->setGeometry(TwipsRect(840, 420, 2520, 375));
+  connect(cboDivision, &QComboBox::currentIndexChanged, this,
+          [this](int view) { SelectChartView(view); });
+
+  chkLagnaOnTop = new QCheckBox(QStringLiteral("Lagna on top, houses fixed"), fraChart);
+  chkLagnaOnTop->setObjectName(QStringLiteral("chkLagnaOnTop"));
+  chkLagnaOnTop->adjustSize();
+  chkLagnaOnTop->move(TwipsPoint(3540, 480));
+  chkLagnaOnTop->hide();
+  connect(chkLagnaOnTop, &QCheckBox::toggled, this, [this](bool on) { SetLagnaOnTop(on); });
+
+  // Below the drawings, whose lowest edge is 6465 twips down.
+  lblAscendantDegree = AutoSizedLabel(fraChart, 840, 6510, VerdanaFont(8.25, true));
+  lblAscendantDegree->setObjectName(QStringLiteral("lblAscendantDegree"));
+}
+
+QString ChartWindow::ChartViewName(int view) {
+  if (view < 0 || view >= kChartViews) return {};
+  return QString::fromUtf8(kChartViewNames[static_cast<std::size_t>(view)]);
 }
 
 void ChartWindow::CreateHeader() {
@@ -118,6 +170,9 @@ void ChartWindow::CreateHeader() {
   lblTOB = AutoSizedLabel(fraChart, 6960, 2790, bold);
   lblLatitude = AutoSizedLabel(fraChart, 6960, 3135, bold);
   lblLongitude = AutoSizedLabel(fraChart, 6960, 3480, bold);
+  // Beside the time of birth, which it qualifies; placed when the time is known.
+  lblZone = AutoSizedLabel(fraChart, 6960, 2790, bold);
+  lblZone->setObjectName(QStringLiteral("lblZone"));
 }
 
 void ChartWindow::CreateOtherDetails() {
@@ -178,12 +233,16 @@ void ChartWindow::FillHeader(const ChartRecord& c) {
                            .arg(c.BirthYear));
   SetAutoSized(lblTOB,
                QStringLiteral("Time of Birth: %1 HH %2 MM ").arg(c.BirthHour).arg(c.BirthMinute));
-  SetAutoSized(lblLatitude, QStringLiteral("Latitude: %1 Degree %2 Minute")
+  SetAutoSized(lblZone, ZoneText(c));
+  lblZone->move(lblTOB->geometry().right() + 1 + Twips(240), lblTOB->y());
+  SetAutoSized(lblLatitude, QStringLiteral("Latitude: %1 Degree %2 Minute %3")
                                 .arg(c.LatitudeDegrees)
-                                .arg(c.LatitudeMinutes));
-  SetAutoSized(lblLongitude, QStringLiteral("Longitude: %1 Degree %2 Minute")
+                                .arg(c.LatitudeMinutes)
+                                .arg(c.IsSouthLatitude ? QLatin1Char('S') : QLatin1Char('N')));
+  SetAutoSized(lblLongitude, QStringLiteral("Longitude: %1 Degree %2 Minute %3")
                                  .arg(c.LongitudeDegrees)
-                                 .arg(c.LongitudeMinutes));
+                                 .arg(c.LongitudeMinutes)
+                                 .arg(c.IsEastLongitude ? QLatin1Char('E') : QLatin1Char('W')));
 }
 
 void ChartWindow::ShowOtherDetails(const ChartRecord& c) {
@@ -211,6 +270,61 @@ void ChartWindow::ShowCells(const CellTexts& cells) {
   }
 }
 
+void ChartWindow::ShowChartViews(const ChartRecord& sidereal, const CellTexts& birthCells) {
+  views_[kBirthChartView] = birthCells;
+  viewLagnas_[kBirthChartView] = SignNumberOf(sidereal.AscendantSign);
+  for (std::size_t d = 0; d < kDivisions.size(); ++d) {
+    FillDivisionalCells(kDivisions[d].Division, sidereal, views_[d + 1]);
+    viewLagnas_[d + 1] = DivisionalSign(kDivisions[d].Division, sidereal.Longitudes[kAscendantRow]);
+  }
+  ascendantText_ = sidereal.AscendantText;
+  SelectChartView(kBirthChartView);
+}
+
+void ChartWindow::SelectChartView(int view) {
+  if (view < 0 || view >= kChartViews) return;
+  chartView_ = view;
+  const auto v = static_cast<std::size_t>(view);
+  ShowCells(views_[v]);
+  picNorthRasi->SetLagnaOnTop(lagnaOnTop_ ? viewLagnas_[v] : std::nullopt);
+  {
+    const QSignalBlocker quiet(cboDivision);
+    cboDivision->setCurrentIndex(view);
+  }
+  ShowAscendantDegree();
+  emit chartViewChosen(view);
+}
+
+void ChartWindow::SetLagnaOnTop(bool onTop) {
+  lagnaOnTop_ = onTop;
+  {
+    const QSignalBlocker quiet(chkLagnaOnTop);
+    chkLagnaOnTop->setChecked(onTop);
+  }
+  picNorthRasi->SetLagnaOnTop(onTop ? viewLagnas_[static_cast<std::size_t>(chartView_)]
+                                    : std::nullopt);
+  emit lagnaOnTopChosen(onTop);
+}
+
+void ChartWindow::ShowAscendantDegree() {
+  if (ascendantText_.empty()) {
+    SetAutoSized(lblAscendantDegree, QString());
+    return;
+  }
+  QString text = QStringLiteral("Ascendant: ") + Text(ascendantText_);
+  const auto lagna = viewLagnas_[static_cast<std::size_t>(chartView_)];
+  if (chartView_ != kBirthChartView && lagna) {
+    text += QStringLiteral("    %1 lagna: %2")
+                .arg(ChartViewName(chartView_),
+                     QString::fromUtf8(kEnglishSignNames[static_cast<std::size_t>(*lagna)].data()));
+  }
+  SetAutoSized(lblAscendantDegree, text);
+}
+
+void ChartWindow::ShowDasha(const ChartRecord& sidereal, CivilDate today, double localHours) {
+  dashaPage->Show(sidereal, today, localHours);
+}
+
 IndianChartView* ChartWindow::Drawing(ChartStyle style) const {
   switch (style) {
     case ChartStyle::North:
@@ -227,12 +341,16 @@ void ChartWindow::ShowIndianDrawing(ChartStyle style) {
   for (ChartStyle each : {ChartStyle::South, ChartStyle::North, ChartStyle::East}) {
     Drawing(each)->setVisible(each == style);
   }
+  // The house-fixed form is a choice of the North drawing only.
+  chkLagnaOnTop->setVisible(style == ChartStyle::North);
 }
 
 void ChartWindow::ShowIndianAppearance(ChartStyle style) {
   fraChart->raise();
   ShowIndianDrawing(style);
   picNatal->hide();
+  cboDivision->show();
+  lblAscendantDegree->show();
   SetStyleCaption(style);
   Label5->setText(QStringLiteral("Nakshatra"));
   Label1->setText(QStringLiteral("Lagna / Asc"));
@@ -259,6 +377,10 @@ void ChartWindow::ShowWesternAppearance() {
   for (ChartStyle each : {ChartStyle::South, ChartStyle::North, ChartStyle::East})
     Drawing(each)->hide();
   picNatal->show();
+  // The divisions, the house-fixed form and the sidereal ascendant belong to the Indian chart.
+  for (QWidget* indianOnly :
+       std::initializer_list<QWidget*>{cboDivision, chkLagnaOnTop, lblAscendantDegree})
+    indianOnly->hide();
   SetAutoSized(lblStyle, QStringLiteral("Western Style"));
   Label5->setText(QStringLiteral("Sun Sign"));
   Label1->setText(QStringLiteral("Ascendent"));

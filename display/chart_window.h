@@ -2,13 +2,17 @@
 // "Other Details" and "Planetary Position" on the right, and the interpretation area below.
 #pragma once
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "chart_views.h"
+#include "dasha_page.h"
 #include "engine/chart.h"
 #include "engine/chart_record.h"
 #include "interpretation/interpretation_panel.h"
@@ -17,6 +21,11 @@
 namespace velmora {
 
 enum class ChartStyle { South, North, East };
+
+// What the Indian drawings show: the birth chart, or one of the divisions of kDivisions in
+// their order (view 1 is the Hora ... view 6 the Dwadasamsa).
+inline constexpr int kBirthChartView = 0;
+inline constexpr int kChartViews = 7;
 
 class ChartWindow : public QWidget {
   Q_OBJECT
@@ -33,6 +42,17 @@ class ChartWindow : public QWidget {
   void ShowPositions(const ChartRecord& chart, int rows);
   // The same twelve cell texts in all three Indian drawings.
   void ShowCells(const CellTexts& cells);
+  // Keeps the birth chart's cells and works out the six divisions' from the sidereal chart,
+  // then shows the birth chart: the selector can switch among them without the record.
+  void ShowChartViews(const ChartRecord& sidereal, const CellTexts& birthCells);
+  // Draws view v (kBirthChartView or a division) in all three drawings.
+  void SelectChartView(int view);
+  int ChartView() const { return chartView_; }
+  // The North drawing with the houses fixed and the lagna on top, for every view.
+  void SetLagnaOnTop(bool onTop);
+  bool LagnaOnTop() const { return lagnaOnTop_; }
+  // The Dasha page from the chart's Moon, with the periods running at the given local day.
+  void ShowDasha(const ChartRecord& sidereal, CivilDate today, double localHours);
   // Everything an Indian chart command puts back after a Western chart, and its drawing.
   void ShowIndianAppearance(ChartStyle style);
   // Only the chosen Indian drawing visible (the Western wheel is not touched).
@@ -46,13 +66,19 @@ class ChartWindow : public QWidget {
 
   IndianChartView* Drawing(ChartStyle style) const;
 
+  // Caption of view v in the selector and the menus' order: "Chart", "Hora (D2)" ...
+  static QString ChartViewName(int view);
+
   QFrame* fraChart;
   SouthChartView* picSouthRasi;
   NorthChartView* picNorthRasi;
   EastChartView* picRashiEast;
   WheelView* picNatal;  // the Western wheel
   QLabel* lblStyle;
-  QLabel* lblPositions;  // says when the positions are precise
+  QLabel* lblPositions;        // says when the positions are precise
+  QComboBox* cboDivision;      // the chart views, "Chart" first
+  QCheckBox* chkLagnaOnTop;    // shown with the North drawing
+  QLabel* lblAscendantDegree;  // the ascendant's degree, and the division's lagna sign
 
   QLabel* lblName;
   QLabel* lblCity;
@@ -60,6 +86,7 @@ class ChartWindow : public QWidget {
   QLabel* lblCountry;
   QLabel* lblDOB;
   QLabel* lblTOB;
+  QLabel* lblZone;  // the zone and daylight saving of the time of birth
   QLabel* lblLatitude;
   QLabel* lblLongitude;
 
@@ -81,14 +108,27 @@ class ChartWindow : public QWidget {
   std::array<QLabel*, 16> PlanetName{};
   std::array<QLabel*, 16> Planet{};
 
-  // The interpretation area below the chart frame.
+  // The interpretation area below the chart frame, with the Dasha page as its last tab.
   InterpretationPanel* fraInterpretation;
+  DashaPage* dashaPage;
+
+ signals:
+  void chartViewChosen(int view);
+  void lagnaOnTopChosen(bool onTop);
 
  private:
   void CreateChartFrame();
+  void CreateViewSelector();
+  void ShowAscendantDegree();
   void CreateHeader();
   void CreateOtherDetails();
   void CreatePositionTable();
+
+  std::array<CellTexts, kChartViews> views_{};
+  std::array<std::optional<int>, kChartViews> viewLagnas_{};  // each view's ascendant sign
+  std::string ascendantText_;
+  int chartView_ = kBirthChartView;
+  bool lagnaOnTop_ = false;
 };
 
 // The Indian captions of the position table's name column.

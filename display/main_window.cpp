@@ -22,13 +22,21 @@
 namespace velmora {
 namespace {
 
+// Paints its colour itself instead of carrying a palette of its own. A palette set per
+// window is a new palette for the buttons on the bar too, and the style keys its cached
+// button pictures by palette: each closed window's pictures stayed in that cache, a few
+// kilobytes per chart shown and closed.
+class ColourBarWidget final : public QWidget {
+ public:
+  using QWidget::QWidget;
+
+ protected:
+  void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), kOrangeYellow); }
+};
+
 QWidget* ColourBar(QWidget* parent, int heightTwips) {
-  auto* bar = new QWidget(parent);
+  auto* bar = new ColourBarWidget(parent);
   bar->setFixedHeight(Twips(heightTwips));
-  bar->setAutoFillBackground(true);
-  QPalette palette = bar->palette();
-  palette.setColor(QPalette::Window, kOrangeYellow);
-  bar->setPalette(palette);
   return bar;
 }
 
@@ -64,14 +72,22 @@ void CentreHorizontally(QWidget* widget, int windowTwips) {
 
 }  // namespace
 
-MainWindow::MainWindow(Platform& platform, const ChartRecord& sidereal, QWidget* parent)
+ToolbarIcons::ToolbarIcons() {
+  static constexpr const char* kPictures[] = {"new", "open", "save", "print", "help"};
+  for (std::size_t i = 0; i < Pictures.size(); ++i) {
+    Pictures[i] = QIcon(QStringLiteral(":/pictures/icons/%1.svg").arg(QLatin1String(kPictures[i])));
+  }
+}
+
+MainWindow::MainWindow(Platform& platform, const ChartRecord& sidereal, const ToolbarIcons& icons,
+                       QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
   setObjectName(QStringLiteral("MDI"));
   setWindowTitle(QString::fromUtf8(kApplicationCaption));
   setFont(VerdanaFont(8.25));
   resize(TwipsSize(14415, 5985 + 915 + 420 + 600 + 700));
 
-  CreateBars();
+  CreateBars(icons);
   CreateMenus();
 
   // A borderless child at the top left of the work area: it cannot be moved or closed.
@@ -89,7 +105,7 @@ MainWindow::MainWindow(Platform& platform, const ChartRecord& sidereal, QWidget*
   ConnectViewSelectors(*this);
 }
 
-void MainWindow::CreateBars() {
+void MainWindow::CreateBars(const ToolbarIcons& icons) {
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -118,11 +134,9 @@ void MainWindow::CreateBars() {
   TB->setIconSize(QSize(20, 20));
   TB->setMovable(false);
   const char* keys[] = {"New", "Open", "Save", "Print", "Help"};
-  const char* pictures[] = {"new", "open", "save", "print", "help"};
-  for (int i = 0; i < 5; ++i) {
+  for (std::size_t i = 0; i < std::size(keys); ++i) {
     const QString key = QString::fromUtf8(keys[i]);
-    QAction* button =
-        TB->addAction(QIcon(QStringLiteral(":/pictures/icons/%1.svg").arg(pictures[i])), key);
+    QAction* button = TB->addAction(icons.Pictures[i], key);
     button->setToolTip(key);
     button->setData(key);
     button->setObjectName(QStringLiteral("TB_") + key);
@@ -187,23 +201,26 @@ void MainWindow::CreateMenus() {
   mnuFile = bar->addMenu(QStringLiteral("&File"));
   mnuNew = mnuFile->addAction(QStringLiteral("&New"));
   mnuOpen = mnuFile->addAction(QStringLiteral("&Open"));
-  mnuSaveAsText = mnuFile->addMenu(QStringLiteral("Save As &Text File"));
-  mnuSave = mnuSaveAsText->addAction(QStringLiteral("&Save"));
-  mnuSaveAs = mnuSaveAsText->addAction(QStringLiteral("Save &As"));
+  // Save and Save As stand in the File menu itself, where users look for them; the submenu
+  // that once held them is kept empty and out of sight.
+  mnuSaveAsText = new QMenu(QStringLiteral("Save As &Text File"), mnuFile);
+  mnuSaveAsText->menuAction()->setVisible(false);
+  mnuSave = mnuFile->addAction(QStringLiteral("&Save"));
+  mnuSaveAs = mnuFile->addAction(QStringLiteral("Save &As"));
   mnuSaveAsJpeg = mnuFile->addAction(QStringLiteral("Save As &JPEG"));
-  QAction* separator1 = mnuFile->addSeparator();
+  mnuFile->addSeparator();
   mnuExport = mnuFile->addAction(QStringLiteral("&Export Chart As Text"));
-  QAction* separator2 = mnuFile->addSeparator();
+  mnuFile->addSeparator();
   mnuPrint = mnuFile->addAction(QStringLiteral("&Print"));
-  QAction* separator3 = mnuFile->addSeparator();
+  mnuFile->addSeparator();
   mnuBack = mnuFile->addAction(QStringLiteral("&Back"));
   mnuFile->addSeparator();
   mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
-  // The file commands are reached through the toolbar; their entries are kept but not shown.
-  for (QAction* hidden : {mnuNew, mnuOpen, mnuSaveAsText->menuAction(), mnuSaveAsJpeg, separator1,
-                          mnuExport, separator2, mnuPrint, separator3}) {
-    hidden->setVisible(false);
-  }
+  mnuNew->setShortcut(QKeySequence::New);
+  mnuOpen->setShortcut(QKeySequence::Open);
+  mnuSave->setShortcut(QKeySequence::Save);
+  mnuSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  mnuPrint->setShortcut(QKeySequence::Print);
   connect(mnuNew, &QAction::triggered, this, &MainWindow::newRequested);
   connect(mnuOpen, &QAction::triggered, this, &MainWindow::openRequested);
   connect(mnuSave, &QAction::triggered, this, &MainWindow::saveRequested);
@@ -239,6 +256,9 @@ void MainWindow::CreateMenus() {
     for (QAction* style : {mnuNorthStyle, mnuSouthStyle, mnuEastStyle}) style->setChecked(false);
     mnuNatalIndian->setChecked(true);
   });
+  mnuChartStyle->addSeparator();
+  mnuLagnaOnTop = mnuChartStyle->addAction(QStringLiteral("North: &Lagna on Top, Houses Fixed"));
+  mnuLagnaOnTop->setCheckable(true);
   mnuView->addSeparator();
   mnuPrecise = mnuView->addAction(QStringLiteral("&Precise positions"));
   mnuPrecise->setCheckable(true);
@@ -249,7 +269,7 @@ void MainWindow::CreateMenus() {
   mnuTrueNode->setEnabled(false);
   connect(mnuPrecise, &QAction::toggled, mnuTrueNode, &QAction::setEnabled);
   connect(mnuTrueNode, &QAction::triggered, this, &MainWindow::trueNodeChosen);
-  mnuView->addSeparator()->setVisible(false);
+  mnuView->addSeparator();
   mnuColorStyle = mnuView->addMenu(QStringLiteral("Colo&r Style"));
   mnuColorStyle->menuAction()->setVisible(false);
   mnuColorOn = mnuColorStyle->addAction(QStringLiteral("O&n"));
@@ -261,9 +281,7 @@ void MainWindow::CreateMenus() {
   mnuChart = mnuView->addAction(QStringLiteral("&Chart"));
   mnuChart->setCheckable(true);
   mnuChart->setChecked(true);
-  mnuChart->setVisible(false);
   mnuDivisional = mnuView->addMenu(QStringLiteral("&Divisional Charts"));
-  mnuDivisional->menuAction()->setVisible(false);
   mnuSub_Hora = mnuDivisional->addAction(QStringLiteral("&Hora"));
   mnuSub_Drekkana = mnuDivisional->addAction(QStringLiteral("&Drekkana"));
   mnuSub_Sapthamsa = mnuDivisional->addAction(QStringLiteral("&Sapthamsa"));

@@ -2,6 +2,7 @@
 // holds the chart window, the bottom bar of commands, and the menus.
 #pragma once
 
+#include <QIcon>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPixmap>
@@ -21,11 +22,20 @@ class LinkLabel;
 
 class Platform;
 
+// The toolbar's pictures, made once by the program and lent to every main window it opens.
+// The icon engine caches its drawings under each icon's identity: icons made afresh for
+// every window left each closed window's drawings in that cache.
+struct ToolbarIcons {
+  ToolbarIcons();
+  std::array<QIcon, 5> Pictures;  // New, Open, Save, Print, Help
+};
+
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  MainWindow(Platform& platform, const ChartRecord& sidereal, QWidget* parent = nullptr);
+  MainWindow(Platform& platform, const ChartRecord& sidereal, const ToolbarIcons& icons,
+             QWidget* parent = nullptr);
 
   ChartWindow& chartWindow() const { return *chartWindow_; }
   // The chart window's place in the work area: shown and hidden as a whole.
@@ -90,8 +100,9 @@ class MainWindow : public QMainWindow {
   QAction* mnuSouthStyle;
   QAction* mnuEastStyle;
   QAction* mnuNatalIndian;
-  QAction* mnuPrecise;   // "Precise positions": the program keeps the choice, not this window
-  QAction* mnuTrueNode;  // "True node" for Rahu and Ketu, with precise positions only
+  QAction* mnuPrecise;     // "Precise positions": the program keeps the choice, not this window
+  QAction* mnuTrueNode;    // "True node" for Rahu and Ketu, with precise positions only
+  QAction* mnuLagnaOnTop;  // North's house-fixed form
   QMenu* mnuColorStyle;
   QAction* mnuColorOn;
   QAction* mnuColorOff;
@@ -128,7 +139,7 @@ class MainWindow : public QMainWindow {
   bool event(QEvent* event) override;
 
  private:
-  void CreateBars();
+  void CreateBars(const ToolbarIcons& icons);
   void CreateMenus();
   QAction* WebAction(QMenu* menu, const QString& caption, const QString& page);
 

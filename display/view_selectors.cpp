@@ -59,17 +59,26 @@ void ColourStyleOff(MainWindow& main) {
   }
 }
 
+void MarkChartView(MainWindow& main, int view) {
+  main.mnuChart->setChecked(view == kBirthChartView);
+  const auto entries = DivisionEntries(main);
+  for (std::size_t d = 0; d < entries.size(); ++d)
+    entries[d]->setChecked(static_cast<int>(d) + 1 == view);
+}
+
 void ShowDivisionalChart(MainWindow& main, QAction* division) {
-  // Hidden, not closed: "Chart" brings back the same window with everything in it.
-  main.chartSubWindow()->hide();
-  main.mnuChart->setChecked(false);
-  for (QAction* entry : DivisionEntries(main)) entry->setChecked(entry == division);
+  const auto entries = DivisionEntries(main);
+  for (std::size_t d = 0; d < entries.size(); ++d) {
+    if (entries[d] == division) main.chartWindow().SelectChartView(static_cast<int>(d) + 1);
+  }
+  // Chosen twice, an entry keeps its mark rather than toggling it off.
+  MarkChartView(main, main.chartWindow().ChartView());
 }
 
 void ShowSignChart(MainWindow& main) {
   main.chartSubWindow()->show();
-  main.mnuChart->setChecked(true);
-  for (QAction* entry : DivisionEntries(main)) entry->setChecked(false);
+  main.chartWindow().SelectChartView(kBirthChartView);
+  MarkChartView(main, kBirthChartView);
 }
 
 void ConnectViewSelectors(MainWindow& main) {
@@ -80,6 +89,13 @@ void ConnectViewSelectors(MainWindow& main) {
     QObject::connect(entry, &QAction::triggered, &main,
                      [&main, entry] { ShowDivisionalChart(main, entry); });
   }
+  ChartWindow& window = main.chartWindow();
+  QObject::connect(&window, &ChartWindow::chartViewChosen, &main,
+                   [&main](int view) { MarkChartView(main, view); });
+  QObject::connect(main.mnuLagnaOnTop, &QAction::triggered, &window,
+                   [&window](bool on) { window.SetLagnaOnTop(on); });
+  QObject::connect(&window, &ChartWindow::lagnaOnTopChosen, main.mnuLagnaOnTop,
+                   &QAction::setChecked);
 }
 
 }  // namespace velmora

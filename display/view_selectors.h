@@ -1,4 +1,4 @@
-// The hidden View menu's colour styles and divisional view selector.
+// The View menu's colour styles, divisional charts and the North house-fixed choice.
 #pragma once
 
 #include <QColor>
@@ -17,11 +17,13 @@ void ColourStyleOn(MainWindow& main);
 // "Off": the South and North cells black again.
 void ColourStyleOff(MainWindow& main);
 
-// A divisional entry: the chart window leaves the view (nothing is computed for a division)
-// and only `division` carries the check mark.
+// A divisional entry: the chart window draws that division in its Indian drawings, and
+// only `division` carries the check mark.
 void ShowDivisionalChart(MainWindow& main, QAction* division);
-// "Chart": the chart window back in view, unchanged, with the check mark.
+// "Chart": the birth chart back in the drawings, with the check mark.
 void ShowSignChart(MainWindow& main);
+// The menu's marks follow the view chosen, from the menu or the chart window's own selector.
+void MarkChartView(MainWindow& main, int view);
 
 // Connects the entries above to the main window's menu.
 void ConnectViewSelectors(MainWindow& main);

@@ -121,32 +121,55 @@ ChartFileFields ChartFileFieldsOf(const BirthFormData& f) {
   return fields;
 }
 
-std::variant<ListSelection, std::string> ListSelectionOf(const ChartFileFields& fields) {
+std::variant<ListSelection, ChartFileProblem> ListSelectionOf(const ChartFileFields& fields) {
+  struct ListLine {
+    Line At;
+    const char* What;  // as a sentence starts with it
+    const char* Range;
+    int Low, High;
+    int ListSelection::*Field;
+  };
+  // The month is a name, not a number: High 0 marks it.
+  static constexpr ListLine kLines[] = {
+      {kDay, "The day of birth", "a day from 1 to 31", 1, 31, &ListSelection::Day},
+      {kMonth, "The birth month", "a month name, January to December", 0, 0, &ListSelection::Month},
+      {kYear, "The birth year", "a year from 1900 to 2050", kFirstYear, kLastYear,
+       &ListSelection::Year},
+      {kHour, "The hour of birth", "an hour from 0 to 24", 0, 24, &ListSelection::Hour},
+      {kMinute, "The minute of birth", "a minute from 0 to 59", 0, 59, &ListSelection::Minute},
+  };
   ListSelection s{};
-  const auto day = WholeNumber(fields[kDay], 1, 31);
-  if (!day) return "line 2 holds the day " + Quoted(fields[kDay]) + ", not a day from 1 to 31";
-  s.Day = *day;
-  s.Month = 0;
-  for (int m = 1; m <= 12; ++m) {
-    if (MonthName(m) == fields[kMonth]) s.Month = m;
+  std::optional<ChartFileProblem> first;
+  int failed = 0;
+  for (const ListLine& line : kLines) {
+    const std::string& text = fields[line.At];
+    std::optional<int> value;
+    if (line.High == 0) {
+      for (int m = 1; m <= 12; ++m) {
+        if (MonthName(m) == text) value = m;
+      }
+    } else {
+      value = WholeNumber(text, line.Low, line.High);
+    }
+    if (value) {
+      s.*line.Field = *value;
+      continue;
+    }
+    ++failed;
+    if (!first) {
+      first = text.empty() ? ChartFileProblem{false, std::string(line.What) + " is missing.", {}}
+                           : ChartFileProblem{false,
+                                              std::string(line.What) + " " + Quoted(text) +
+                                                  " is not " + line.Range + ".",
+                                              {}};
+    }
   }
-  if (s.Month == 0) {
-    return "line 3 holds the month " + Quoted(fields[kMonth]) + ", not a month name";
+  // Not one date or time where a chart file keeps them: whatever this is, it is not ours.
+  if (failed == static_cast<int>(std::size(kLines))) {
+    return ChartFileProblem{true, kNotAChartFile,
+                            "It holds no date or time of birth where a chart file keeps them."};
   }
-  const auto year = WholeNumber(fields[kYear], kFirstYear, kLastYear);
-  if (!year) {
-    return "line 4 holds the year " + Quoted(fields[kYear]) + ", not a year from " +
-           std::to_string(kFirstYear) + " to " + std::to_string(kLastYear);
-  }
-  s.Year = *year;
-  const auto hour = WholeNumber(fields[kHour], 0, 24);
-  if (!hour) return "line 5 holds the hour " + Quoted(fields[kHour]) + ", not an hour from 0 to 24";
-  s.Hour = *hour;
-  const auto minute = WholeNumber(fields[kMinute], 0, 59);
-  if (!minute) {
-    return "line 6 holds the minute " + Quoted(fields[kMinute]) + ", not a minute from 0 to 59";
-  }
-  s.Minute = *minute;
+  if (first) return *first;
   return s;
 }
 
@@ -164,9 +187,9 @@ void ApplyChartFileTexts(const ChartFileFields& fields, BirthFormData& f) {
   f.Country = fields[kCountry];
 }
 
-std::variant<BirthFormData, std::string> FormDataOf(const ChartFileFields& fields) {
+std::variant<BirthFormData, ChartFileProblem> FormDataOf(const ChartFileFields& fields) {
   const auto selection = ListSelectionOf(fields);
-  if (const auto* why = std::get_if<std::string>(&selection)) return *why;
+  if (const auto* why = std::get_if<ChartFileProblem>(&selection)) return *why;
   const auto& lists = std::get<ListSelection>(selection);
   BirthFormData form;
   form.Day = lists.Day;

@@ -41,19 +41,31 @@ ChartFileFields DecodeChartFile(std::string_view bytes);
 // The texts the form shows for an entry, each trimmed, in file order.
 ChartFileFields ChartFileFieldsOf(const BirthFormData& form);
 
+// Why a file cannot be opened, in words a user understands. `NotAChartFile` when the bytes
+// are not a chart file at all rather than a chart file with a bad entry; `Detail` may add
+// what was found, for whoever wants to look closer.
+struct ChartFileProblem {
+  bool NotAChartFile = false;
+  std::string Reason;  // one sentence: "The birth year is missing."
+  std::string Detail;  // empty, or one more sentence
+};
+
+inline constexpr const char* kNotAChartFile = "This is not a Velmora chart file.";
+
 // The day, month, year, hour and minute that the texts of lines 2 to 6 name, if the form's
-// lists hold such an entry; the reason otherwise, naming the line.
+// lists hold such an entry; the problem otherwise. When none of the five is a list entry the
+// file is no chart file at all.
 struct ListSelection {
   int Day, Month, Year, Hour, Minute;
 };
-std::variant<ListSelection, std::string> ListSelectionOf(const ChartFileFields& fields);
+std::variant<ListSelection, ChartFileProblem> ListSelectionOf(const ChartFileFields& fields);
 
 // Fills the form's texts and direction options from the file's texts; the lists, the time
 // zone and daylight saving are left to the caller.
 void ApplyChartFileTexts(const ChartFileFields& fields, BirthFormData& form);
 
 // The entry a file's texts put on the form (time zone and daylight saving at their
-// defaults: the file does not hold them), or why they cannot go there, naming the line.
-std::variant<BirthFormData, std::string> FormDataOf(const ChartFileFields& fields);
+// defaults: the file does not hold them), or why they cannot go there.
+std::variant<BirthFormData, ChartFileProblem> FormDataOf(const ChartFileFields& fields);
 
 }  // namespace velmora

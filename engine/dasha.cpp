@@ -70,19 +70,24 @@ std::array<Mahadasha, 9> VimshottariDashas(double moonSiderealLongitudeDeg) {
   return result;
 }
 
-DashaBalance VimshottariBalance(double moonSiderealLongitudeDeg) {
-  const Start start = StartAt(moonSiderealLongitudeDeg);
-  const double remaining = (1.0 - start.ElapsedFraction) * DaysOf(start.LordIndex);
-  const double years = remaining / kDashaDaysPerYear;
+YearsMonthsDays SplitDashaDays(double days) {
+  const double years = days / kDashaDaysPerYear;
   // A hair of slack so a balance of exactly 3.5 years reads 3 years 6 months, not 5 months
   // and 30.4 days, when the nakshatra's width does not divide evenly in binary.
   constexpr double kSlack = 1e-9;
-  const int wholeYears = static_cast<int>(std::floor(years + kSlack));
+  const int wholeYears = std::max(0, static_cast<int>(std::floor(years + kSlack)));
   const double monthsLeft = (years - wholeYears) * 12.0;
   const int wholeMonths = std::max(0, static_cast<int>(std::floor(monthsLeft + kSlack)));
-  const int days =
+  const int wholeDays =
       std::max(0, static_cast<int>((monthsLeft - wholeMonths) * kDashaDaysPerYear / 12.0));
-  return {start.LordIndex, remaining, wholeYears, wholeMonths, days};
+  return {wholeYears, wholeMonths, wholeDays};
+}
+
+DashaBalance VimshottariBalance(double moonSiderealLongitudeDeg) {
+  const Start start = StartAt(moonSiderealLongitudeDeg);
+  const double remaining = (1.0 - start.ElapsedFraction) * DaysOf(start.LordIndex);
+  const YearsMonthsDays left = SplitDashaDays(remaining);
+  return {start.LordIndex, remaining, left.Years, left.Months, left.Days};
 }
 
 std::array<Mahadasha, 9> VimshottariDashas(const ChartRecord& sidereal) {

@@ -52,6 +52,15 @@ struct DashaBalance {
   int Days;
 };
 
+// A span of days read as whole years of 365.25 days, whole months of a twelfth year and
+// whole days, the way a balance is told.
+struct YearsMonthsDays {
+  int Years;
+  int Months;
+  int Days;
+};
+YearsMonthsDays SplitDashaDays(double days);
+
 std::array<Mahadasha, 9> VimshottariDashas(double moonSiderealLongitudeDeg);
 DashaBalance VimshottariBalance(double moonSiderealLongitudeDeg);
 

@@ -19,7 +19,7 @@ ChartFileProblem Problem(std::string reason, std::string detail = {}) {
 }
 
 ChartFileProblem NotAChartFile(std::string detail = {}) {
-  return {true, "This is not a Velmora chart file.", std::move(detail)};
+  return {true, kNotAChartFile, std::move(detail)};
 }
 
 std::string Quoted(std::string_view text) {

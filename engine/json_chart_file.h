@@ -7,20 +7,12 @@
 #include <variant>
 
 #include "birth_data.h"
+#include "chart_file.h"
 
 namespace velmora {
 
 // The version this program writes, and the newest it reads.
 inline constexpr int kJsonChartFileFormat = 1;
-
-// Why a file cannot be opened, in words a user understands. `NotAChartFile` when the bytes
-// are not a chart file at all rather than a chart file with a bad entry; `Detail` may add
-// what was found, for whoever wants to look closer.
-struct ChartFileProblem {
-  bool NotAChartFile = false;
-  std::string Reason;  // one sentence: "The birth year is missing."
-  std::string Detail;  // empty, or one more sentence
-};
 
 // The file for an entry: the form's texts trimmed as the .vmx file keeps them, numbers as
 // numbers, the zone row with the place's IANA zone (or null) and daylight saving. A text

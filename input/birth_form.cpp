@@ -266,6 +266,11 @@ void BirthForm::SetTabOrder() {
 void BirthForm::CreateMenus() {
   QMenuBar* bar = menuBar();
   mnuFile = bar->addMenu(QStringLiteral("&File"));
+  // A saved chart opens straight from the form, without drawing one first.
+  mnuOpen = mnuFile->addAction(QStringLiteral("&Open"));
+  mnuOpen->setShortcut(QKeySequence::Open);
+  connect(mnuOpen, &QAction::triggered, this, &BirthForm::openRequested);
+  mnuFile->addSeparator();
   mnuKundali = mnuFile->addAction(QStringLiteral("Get My Janam &Kundali"));
   mnuKundali->setVisible(false);
   connect(mnuKundali, &QAction::triggered, cmdCalculate, &QPushButton::click);
@@ -361,6 +366,11 @@ void BirthForm::ShowEntries(const BirthFormData& entry) {
   txtCity->setText(QString::fromStdString(entry.City));
   txtState->setText(QString::fromStdString(entry.State));
   txtCountry->setText(QString::fromStdString(entry.Country));
+}
+
+void BirthForm::ShowZone(int zoneRow, bool daylightSaving) {
+  cboTimeZone->setCurrentIndex(zoneRow);
+  chkDST->setChecked(daylightSaving);
 }
 
 QWidget* BirthForm::FieldFor(FormField field) const {

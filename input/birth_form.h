@@ -39,6 +39,8 @@ class BirthForm : public QMainWindow {
   // Puts an entry on the form: texts, list entries and directions. The time zone and daylight
   // saving stay as they are (a chart file does not hold them).
   void ShowEntries(const BirthFormData& entry);
+  // Puts a time zone row and daylight saving on the form (a .vmj chart file holds them).
+  void ShowZone(int zoneRow, bool daylightSaving);
   // The coordinate lookup on the product web site.
   void Command1_Click();
 
@@ -68,6 +70,7 @@ class BirthForm : public QMainWindow {
   LinkLabel* lblPromotion;
 
   QMenu* mnuFile;
+  QAction* mnuOpen;
   QAction* mnuKundali;
   QAction* mnuExit;
   QMenu* mnuHelp;
@@ -79,6 +82,7 @@ class BirthForm : public QMainWindow {
   void westernChartRequested();
   void aboutRequested();
   void exitRequested();
+  void openRequested();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,5 +1,7 @@
 #include "indian_chart_command.h"
 
+#include <QDateTime>
+
 #include "birth_form.h"
 #include "display/chart_window_host.h"
 #include "display/main_window.h"
@@ -29,6 +31,11 @@ bool SouthProcedure(ChartStyle pressed, BirthForm& form, LookupTables& tables,
   CellTexts cells;
   FillIndianCells(sidereal, tables, cells);
   window.ShowCells(cells);
+  window.ShowChartViews(sidereal, cells);
+  // The Dasha page leads with the periods running at this moment on the local clock.
+  const QDateTime now = QDateTime::currentDateTime();
+  window.ShowDasha(sidereal, {now.date().year(), now.date().month(), now.date().day()},
+                   now.time().msecsSinceStartOfDay() / 3'600'000.0);
 
   main.ShowChartWindow();
 

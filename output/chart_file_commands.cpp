@@ -8,6 +8,7 @@
 #include "chart_file_reader.h"
 #include "display/main_window.h"
 #include "engine/chart_file.h"
+#include "engine/json_chart_file.h"
 #include "file_access.h"
 #include "input/birth_form.h"
 #include "output_messages.h"
@@ -34,10 +35,17 @@ constexpr std::array<const char*, kChartFileLines> kFieldNames = {"Name",
                                                                   "State",
                                                                   "Country"};
 
+// .vmj keeps every character and the time zone, so it is offered first; .vmx stays for the
+// files older versions read.
+const QString kJsonFilter = QStringLiteral("Velmora chart (*.vmj)");
+const QString kVmxFilter = QStringLiteral("Senvali (*.vmx)");
+
 FileDialogRequest OpenRequest(const QString& initialPath) {
   FileDialogRequest request;
   request.Title = QStringLiteral("Select the source file ");
-  request.Filter = QStringLiteral("Orvanta (*.vmx)");
+  request.Filter = QStringLiteral(
+      "Velmora charts (*.vmj *.vmx);;Velmora chart (*.vmj);;"
+      "Orvanta (*.vmx)");
   request.DefaultSuffix = QStringLiteral("vmx");
   request.InitialPath = initialPath;
   request.MustExist = true;
@@ -47,8 +55,8 @@ FileDialogRequest OpenRequest(const QString& initialPath) {
 FileDialogRequest SaveAsRequest(const QString& initialPath) {
   FileDialogRequest request;
   request.Title = QString::fromUtf8(kApplicationTitle);
-  request.Filter = QStringLiteral("Senvali (*.vmx)");
-  request.DefaultSuffix = QStringLiteral("vmx");
+  request.Filter = kJsonFilter + QStringLiteral(";;") + kVmxFilter;
+  request.DefaultSuffix = QStringLiteral("vmj");
   request.InitialPath = initialPath;
   request.ConfirmOverwrite = true;
   return request;
@@ -60,29 +68,50 @@ QString CharacterName(char32_t codePoint) {
       .arg(QString::fromUcs4(&codePoint, 1), hex.rightJustified(4, QLatin1Char('0')));
 }
 
-// The file's bytes for what the form shows; none, after telling the user, when a text holds
-// a character the file cannot store: leaving it out would lose it without a word.
-std::optional<QByteArray> ChartFileBytes(Platform& platform, const BirthForm& form,
-                                         MainWindow& main) {
-  const auto file = EncodeChartFile(ChartFileFieldsOf(form.Data()));
-  if (const auto* bad = std::get_if<UnstorableCharacter>(&file)) {
-    const char* field = kFieldNames[static_cast<std::size_t>(bad->Line - 1)];
-    ShowOutputMessage(platform, &main,
-                      QStringLiteral("The chart was not saved: the %1 holds the character %2, "
-                                     "which a chart file cannot store.")
-                          .arg(QString::fromUtf8(field), CharacterName(bad->CodePoint)),
-                      MessageIcon::Information);
-    return std::nullopt;
-  }
-  const auto& bytes = std::get<std::string>(file);
+QString WithSuffix(const QString& path, const QString& suffix) {
+  const int dot = path.lastIndexOf(QLatin1Char('.'));
+  const int slash = path.lastIndexOf(QLatin1Char('/'));
+  return (dot > slash ? path.left(dot) : path) + QLatin1Char('.') + suffix;
+}
+
+QByteArray Bytes(const std::string& bytes) {
   return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
-bool WriteChartFile(Platform& platform, MainWindow& main, const QString& path,
+// The file's bytes for what the form shows, in the kind of file the path names: .vmx by
+// its extension, .vmj for any other name. A .vmx file cannot hold every character; then
+// the user learns which, and none are returned.
+struct FileBytes {
+  std::optional<QByteArray> Bytes;
+  QString Refusal;  // why there are none
+};
+FileBytes ChartFileBytes(const BirthForm& form, const QString& path) {
+  const BirthFormData entry = form.Data();
+  if (!IsVmxChartFilePath(path.toStdString())) {
+    const auto file = JsonChartFileBytes(entry);
+    if (const auto* problem = std::get_if<ChartFileProblem>(&file)) {
+      return {std::nullopt, QStringLiteral("The chart was not saved: %1")
+                                .arg(QString::fromStdString(problem->Reason))};
+    }
+    return {Bytes(std::get<std::string>(file)), {}};
+  }
+  const auto file = EncodeChartFile(ChartFileFieldsOf(entry));
+  if (const auto* bad = std::get_if<UnstorableCharacter>(&file)) {
+    const char* field = kFieldNames[static_cast<std::size_t>(bad->Line - 1)];
+    return {std::nullopt,
+            QStringLiteral("The chart was not saved as %1: the %2 holds the character %3, "
+                           "which a .vmx chart file cannot store. A .vmj chart file keeps "
+                           "every character: choose where to save it.")
+                .arg(QuotedPath(path), QString::fromUtf8(field), CharacterName(bad->CodePoint))};
+  }
+  return {Bytes(std::get<std::string>(file)), {}};
+}
+
+bool WriteChartFile(Platform& platform, QWidget* parent, const QString& path,
                     const QByteArray& bytes) {
   if (const auto reason = WriteFileAtomically(path, bytes)) {
     ShowOutputMessage(
-        platform, &main,
+        platform, parent,
         QStringLiteral("The chart could not be saved to %1: %2.").arg(QuotedPath(path), *reason));
     return false;
   }
@@ -108,6 +137,13 @@ ChartFileLineLimits LineLimitsOf(const BirthForm& form) {
           limit(form.txtCountry)};
 }
 
+QString OpenRefusal(const QString& path, const ChartFileProblem& problem) {
+  QString text = QStringLiteral("The chart file %1 cannot be opened.\n\n%2")
+                     .arg(QuotedPath(path), QString::fromStdString(problem.Reason));
+  if (!problem.Detail.empty()) text += QLatin1Char(' ') + QString::fromStdString(problem.Detail);
+  return text;
+}
+
 // Every birth field of a chart, joined: two charts of the same birth give the same text.
 std::string BirthOf(const ChartRecord& c) {
   std::string birth = c.BirthName;
@@ -128,17 +164,19 @@ std::string BirthOf(const ChartRecord& c) {
 
 }  // namespace
 
-void OpenChartFile(Platform& platform, BirthForm& form, MainWindow& main, RememberedPaths& paths) {
-  const auto chosen = platform.ChooseOpenPath(&main, OpenRequest(paths.ChartFilePath));
+void OpenChartFile(Platform& platform, BirthForm& form, MainWindow* main, RememberedPaths& paths) {
+  QWidget* parent = main != nullptr ? static_cast<QWidget*>(main) : &form;
+  const auto chosen = platform.ChooseOpenPath(parent, OpenRequest(paths.ChartFilePath));
   if (!chosen) return;
   paths.ChartFilePath = *chosen;
   if (chosen->isEmpty()) return;
 
   // Only as much as a chart file can hold, and never from a pipe or a device: either could
   // keep the window waiting or fill the memory.
-  const auto start = ReadFileStart(QFile::encodeName(*chosen).toStdString(), kChartFileReadLimit);
+  const auto start =
+      ReadFileStart(QFile::encodeName(*chosen).toStdString(), kAnyChartFileReadLimit);
   if (const auto* reason = std::get_if<std::string>(&start)) {
-    ShowOutputMessage(platform, &main,
+    ShowOutputMessage(platform, parent,
                       QStringLiteral("The chart file %1 could not be read: %2.")
                           .arg(QuotedPath(*chosen), QString::fromStdString(*reason)));
     return;
@@ -146,18 +184,39 @@ void OpenChartFile(Platform& platform, BirthForm& form, MainWindow& main, Rememb
   const FileStart& bytes = std::get<FileStart>(start);
   // The whole file is checked before anything changes, so that a file that cannot fill the
   // form leaves neither a half-filled form nor a chart of the previous birth's date.
-  const auto entry = ReadChartFile(bytes.Bytes, bytes.Whole, LineLimitsOf(form));
-  if (const auto* why = std::get_if<std::string>(&entry)) {
-    ShowOutputMessage(platform, &main,
-                      QStringLiteral("The chart file %1 cannot be opened: %2.")
-                          .arg(QuotedPath(*chosen), QString::fromStdString(*why)));
+  const auto opened =
+      ReadAnyChartFile(chosen->toStdString(), bytes.Bytes, bytes.Whole, LineLimitsOf(form));
+  if (const auto* problem = std::get_if<ChartFileProblem>(&opened)) {
+    ShowOutputMessage(platform, parent, OpenRefusal(*chosen, *problem));
     return;
   }
-  BlankChartWindow(main.chartWindow());
-  form.ShowEntries(std::get<BirthFormData>(entry));
-  // The time zone and daylight saving stay as the form shows them: the file has neither.
+  const auto& file = std::get<OpenedChartFile>(opened);
+  if (main != nullptr) BlankChartWindow(main->chartWindow());
+  form.ShowEntries(file.Entry);
+  // A .vmx file has neither zone nor daylight saving: the form keeps what it shows.
+  if (file.HoldsZone) form.ShowZone(file.Entry.ZoneRow, file.Entry.DaylightSaving);
   form.cmdCalculate->click();
 }
+
+namespace {
+
+// Writes the form to `path`, or, when its kind of file cannot hold the entry, says so and
+// offers the .vmj file in the dialog. True once a file has been written.
+bool SaveTo(Platform& platform, const BirthForm& form, QWidget* parent, RememberedPaths& paths,
+            QString path) {
+  for (;;) {
+    const FileBytes file = ChartFileBytes(form, path);
+    if (file.Bytes) return WriteChartFile(platform, parent, path, *file.Bytes);
+    ShowOutputMessage(platform, parent, file.Refusal, MessageIcon::Information);
+    if (!IsVmxChartFilePath(path.toStdString())) return false;
+    const auto chosen =
+        platform.ChooseSavePath(parent, SaveAsRequest(WithSuffix(path, QStringLiteral("vmj"))));
+    if (!chosen || chosen->isEmpty()) return false;
+    paths.ChartFilePath = path = *chosen;
+  }
+}
+
+}  // namespace
 
 void SaveChartFile(Platform& platform, const BirthForm& form, const ChartRecord& sidereal,
                    MainWindow& main, RememberedPaths& paths) {
@@ -167,21 +226,16 @@ void SaveChartFile(Platform& platform, const BirthForm& form, const ChartRecord&
   }
   // The file last written, not the path last chosen: a failed Open must not redirect Save
   // onto the file that could not be read.
-  if (const auto bytes = ChartFileBytes(platform, form, main)) {
-    WriteChartFile(platform, main, paths.SavedChartPath, *bytes);
-  }
+  SaveTo(platform, form, &main, paths, paths.SavedChartPath);
 }
 
 void SaveChartFileAs(Platform& platform, const BirthForm& form, const ChartRecord& sidereal,
                      MainWindow& main, RememberedPaths& paths) {
-  // Checked before the dialog: a file that cannot be written is not worth choosing a name.
-  const auto bytes = ChartFileBytes(platform, form, main);
-  if (!bytes) return;
   const auto chosen = platform.ChooseSavePath(&main, SaveAsRequest(paths.ChartFilePath));
   if (!chosen || chosen->isEmpty()) return;
   paths.ChartFilePath = *chosen;
-  if (WriteChartFile(platform, main, *chosen, *bytes)) {
-    paths.SavedChartPath = *chosen;
+  if (SaveTo(platform, form, &main, paths, *chosen)) {
+    paths.SavedChartPath = paths.ChartFilePath;
     paths.SavedChartBirth = BirthOf(sidereal);
   }
 }

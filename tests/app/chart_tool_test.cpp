@@ -124,9 +124,10 @@ TEST(ChartToolTest, EqualsFormOfOptions) {
 TEST(ChartToolTest, HelpNamesEveryOptionAndVersionComesFromTheBuild) {
   const ToolResult help = RunTool({"--help"});
   EXPECT_EQ(help.ExitStatus, kExitOk);
-  for (const char* flag : {"--name", "--date", "--time", "--zone", "--lat", "--lon", "--dst",
-                           "--city", "--state", "--country", "--western", "--json", "--output",
-                           "--open", "--zones", "--precise", "--true-node", "Exit status"}) {
+  for (const char* flag :
+       {"--name", "--date", "--time", "--zone", "--lat", "--lon", "--dst", "--city", "--state",
+        "--country", "--western", "--json", "--output", "--open", "--save-chart", "--zones",
+        "--precise", "--true-node", "Exit status"}) {
     EXPECT_NE(help.Out.find(flag), std::string::npos) << flag;
   }
   EXPECT_EQ(RunTool({"--version"}).Out, std::string("velmora-chart ") + kVersion + "\n");
@@ -233,8 +234,8 @@ TEST(ChartToolTest, OpenReadsNoMoreThanAChartFileHolds) {
   const ToolResult r = RunTool({"--open", path});
   EXPECT_EQ(r.ExitStatus, kExitBadInput);
   EXPECT_EQ(r.Err, "velmora-chart: the chart file " + path +
-                       " cannot be used: its first fifteen lines are longer than the form's "
-                       "boxes can hold\n");
+                       " cannot be opened. This is not a Velmora chart file. Its lines are "
+                       "longer than any chart file's.\n");
 }
 
 TEST(ChartToolTest, OutputKeepsThePermissionsOfTheFileItReplaces) {
@@ -249,6 +250,138 @@ TEST(ChartToolTest, OutputKeepsThePermissionsOfTheFileItReplaces) {
   EXPECT_EQ(test::FileBytes(path).substr(0, 4), "Name");
   EXPECT_EQ(folder.Names(), std::set<std::string>{"report.txt"});
 }
+
+// ---- Chart files ----
+
+std::vector<std::string_view> Sydney() {
+  return {"--name",          "Jos\u00e9 \u0917\u0940\u0924\u093e",
+          "--date",          "1995-01-12",
+          "--time",          "6:45",
+          "--zone",          "AEST",
+          "--dst",           "--lat",
+          "33:52S",          "--lon",
+          "151:12E",         "--city",
+          "Sydney",          "--state",
+          "New South Wales", "--country",
+          "Australia"};
+}
+
+std::string ReadFile(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return "<missing>";
+  std::string bytes;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+    bytes.append(buffer, n);
+  std::fclose(file);
+  return bytes;
+}
+
+std::string TempPath(const std::string& name) {
+  const std::string path = testing::TempDir() + "velmora-" + name;
+  std::remove(path.c_str());
+  return path;
+}
+
+ToolResult RunWith(std::vector<std::string_view> args,
+                   std::initializer_list<std::string_view> more) {
+  args.insert(args.end(), more.begin(), more.end());
+  return RunTool(args);
+}
+
+TEST(ChartToolChartFileTest, VmjKeepsTheZoneAndDaylightSaving) {
+  const std::string path = TempPath("sydney.vmj");
+  const ToolResult saved = RunWith(Sydney(), {"--save-chart", path});
+  ASSERT_EQ(saved.ExitStatus, kExitOk) << saved.Err;
+  EXPECT_NE(ReadFile(path).find("\"daylightSaving\": true"), std::string::npos);
+  // Reopened without --zone or --dst: the same chart, the same person.
+  const ToolResult reopened = RunTool({"--open", path});
+  EXPECT_EQ(reopened.ExitStatus, kExitOk) << reopened.Err;
+  EXPECT_EQ(reopened.Out, saved.Out);
+  // The flags still override what the file holds.
+  EXPECT_NE(RunTool({"--open", path, "--zone", "IST"}).Out, saved.Out);
+  std::remove(path.c_str());
+}
+
+TEST(ChartToolChartFileTest, VmxIsWrittenAsTheDesktopProgramWritesIt) {
+  const std::string path = TempPath("delhi.vmx");
+  const ToolResult r = RunWith(Delhi(), {"--save-chart", path});
+  ASSERT_EQ(r.ExitStatus, kExitOk) << r.Err;
+  EXPECT_EQ(ReadFile(path), ReadFile(VELMORA_TEST_DATA "/cli/delhi.vmx"));
+  std::remove(path.c_str());
+}
+
+struct SaveChartErrorCase {
+  const char* Name;
+  const char* File;
+  int Status;
+  const char* Stderr;  // the start of it
+};
+
+class ChartToolSaveChartErrorTest : public testing::TestWithParam<SaveChartErrorCase> {};
+
+TEST_P(ChartToolSaveChartErrorTest, WritesNothingAndSaysWhy) {
+  const auto& p = GetParam();
+  const std::string path = p.File[0] == '/' ? std::string(p.File) : TempPath(p.File);
+  const ToolResult r = RunWith(Sydney(), {"--save-chart", path});
+  EXPECT_EQ(r.ExitStatus, p.Status);
+  EXPECT_EQ(r.Out, "");
+  EXPECT_EQ(r.Err.substr(0, r.Err.find(path)), p.Stderr) << r.Err;
+  EXPECT_EQ(ReadFile(path), "<missing>");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ChartToolSaveChartErrorTest,
+    testing::Values(SaveChartErrorCase{"VmxCannotHoldTheName", "jose.vmx", kExitBadInput,
+                                       "velmora-chart: --save-chart "},
+                    SaveChartErrorCase{"NeitherVmjNorVmx", "jose.txt", kExitBadInput,
+                                       "velmora-chart: --save-chart "},
+                    SaveChartErrorCase{"FolderMissing", "/nonexistent-folder/jose.vmj",
+                                       kExitWriteFailed, "velmora-chart: cannot write "}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(ChartToolChartFileTest, VmxRefusalSuggestsVmj) {
+  const std::string path = TempPath("jose.vmx");
+  const ToolResult r = RunWith(Sydney(), {"--save-chart", path});
+  EXPECT_NE(r.Err.find("save it as a .vmj file, which keeps every character"), std::string::npos)
+      << r.Err;
+}
+
+struct OpenErrorCase {
+  const char* Name;
+  const char* File;
+  const char* Bytes;
+  const char* Says;
+};
+
+class ChartToolOpenErrorTest : public testing::TestWithParam<OpenErrorCase> {};
+
+TEST_P(ChartToolOpenErrorTest, SaysInWordsWhatIsWrong) {
+  const auto& p = GetParam();
+  const std::string path = TempPath(p.File);
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  std::fputs(p.Bytes, file);
+  std::fclose(file);
+  const ToolResult r = RunTool({"--open", path});
+  EXPECT_EQ(r.ExitStatus, kExitBadInput);
+  EXPECT_EQ(r.Err, "velmora-chart: the chart file " + path + " cannot be opened. " + p.Says + "\n");
+  std::remove(path.c_str());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ChartToolOpenErrorTest,
+    testing::Values(
+        OpenErrorCase{
+            "TextFileAsVmx", "notes.vmx", "shopping list\nmilk\n",
+            "This is not a Velmora chart file. It holds no date or time of birth where a chart "
+            "file keeps them."},
+        OpenErrorCase{"VmjCutShort", "cut.vmj", "{\"format\": 1, \"name\": \"Asha",
+                      "This is not a Velmora chart file. Its text is not a chart file's JSON "
+                      "object."},
+        OpenErrorCase{"VmjWithoutYear", "noyear.vmj",
+                      "{\"format\": 1, \"name\": \"Asha\", \"date\": {\"month\": 1, \"day\": 2}}",
+                      "The birth year is missing."}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 // The number after "key": in the object that follows "record": (the first of each).
 double JsonNumberIn(const std::string& json, std::string_view record, std::string_view key) {

@@ -60,8 +60,10 @@ class IndianChartTest : public QObject {
     QCOMPARE(w.lblCountry->text(), QStringLiteral("Country: India"));
     QCOMPARE(w.lblDOB->text(), QStringLiteral("Date of Birth: June 15, 1980"));
     QCOMPARE(w.lblTOB->text(), QStringLiteral("Time of Birth: 10 HH 30 MM "));
-    QCOMPARE(w.lblLatitude->text(), QStringLiteral("Latitude: 28 Degree 36 Minute"));
-    QCOMPARE(w.lblLongitude->text(), QStringLiteral("Longitude: 77 Degree 13 Minute"));
+    QCOMPARE(w.lblZone->text(), QStringLiteral("Time Zone: UTC+5:30, no daylight saving"));
+    QVERIFY(w.lblZone->x() > w.lblTOB->geometry().right());
+    QCOMPARE(w.lblLatitude->text(), QStringLiteral("Latitude: 28 Degree 36 Minute N"));
+    QCOMPARE(w.lblLongitude->text(), QStringLiteral("Longitude: 77 Degree 13 Minute E"));
 
     QCOMPARE(w.lblAyanamsha->text(), QStringLiteral("23\u00B0 34' 54\""));
     QCOMPARE(w.lblLagna->text(), QStringLiteral("Simha"));
@@ -81,6 +83,49 @@ class IndianChartTest : public QObject {
     QCOMPARE(w.lblStyle->text(), QStringLiteral("South Indian Style"));
     QCOMPARE(f.main()->lblStyleCaption->text(), QStringLiteral("South Indian Style"));
     QVERIFY(f.main()->mnuSouthStyle->isChecked());
+  }
+
+  // The birth data says in which zone the time was read and where the place lies.
+  void zoneAndDirectionsInTheBirthData_data() {
+    QTest::addColumn<int>("zoneRow");
+    QTest::addColumn<bool>("dst");
+    QTest::addColumn<bool>("south");
+    QTest::addColumn<bool>("west");
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QString>("latitude");
+    QTest::addColumn<QString>("longitude");
+    QTest::newRow("New York in summer")
+        << 27 << true << false << true << "Time Zone: UTC-5:00, daylight saving"
+        << "Latitude: 28 Degree 36 Minute N"
+        << "Longitude: 77 Degree 13 Minute W";
+    QTest::newRow("Sydney in summer")
+        << 8 << true << true << false << "Time Zone: UTC+10:00, daylight saving"
+        << "Latitude: 28 Degree 36 Minute S"
+        << "Longitude: 77 Degree 13 Minute E";
+    QTest::newRow("Greenwich") << 29 << false << true << true
+                               << "Time Zone: UTC+0:00, no daylight saving"
+                               << "Latitude: 28 Degree 36 Minute S"
+                               << "Longitude: 77 Degree 13 Minute W";
+  }
+  void zoneAndDirectionsInTheBirthData() {
+    QFETCH(int, zoneRow);
+    QFETCH(bool, dst);
+    QFETCH(bool, south);
+    QFETCH(bool, west);
+    QFETCH(QString, zone);
+    QFETCH(QString, latitude);
+    QFETCH(QString, longitude);
+    BirthEntry entry;
+    entry.ZoneRow = zoneRow;
+    entry.Dst = dst;
+    entry.South = south;
+    entry.West = west;
+    AppFixture f;
+    f.Fill(entry);
+    f.Click(f.form().cmdCalculate);
+    QCOMPARE(f.chart().lblZone->text(), zone);
+    QCOMPARE(f.chart().lblLatitude->text(), latitude);
+    QCOMPARE(f.chart().lblLongitude->text(), longitude);
   }
 
   void markupInTypedTextStaysText() {
@@ -163,11 +208,10 @@ class IndianChartTest : public QObject {
     f.Click(f.form().cmdCalculate);
     MainWindow& m = *f.main();
     QCOMPARE(m.windowTitle(), QStringLiteral("Velmora Astrology Birth Chart v1.75"));
-    for (QAction* hidden : {m.mnuNew, m.mnuOpen, m.mnuSaveAsText->menuAction(), m.mnuSaveAsJpeg,
-                            m.mnuExport, m.mnuPrint, m.mnuMakeMoney}) {
+    for (QAction* hidden : {m.mnuSaveAsText->menuAction(), m.mnuMakeMoney}) {
       QVERIFY2(!hidden->isVisible(), qPrintable(hidden->text()));
     }
-    // The View menu shows: it holds the "Precise positions" choice.
+    // The View menu is shown: it carries the divisional charts and the precise positions.
     for (QAction* shown : {m.mnuBack, m.mnuExit, m.mnuHelp->menuAction(), m.mnuDonate,
                            m.mnuView->menuAction(), m.mnuPrecise})
       QVERIFY(shown->isVisible());
@@ -176,6 +220,58 @@ class IndianChartTest : public QObject {
     QVERIFY(m.mnuColorOff->isChecked());
     QVERIFY(m.mnuChart->isChecked());
     QCOMPARE(m.mnuSub_Dasamsa->text(), QStringLiteral("&D&asamsa"));
+  }
+
+  // Every file command is in the File menu, with its access key and the usual shortcut.
+  void fileMenuReachesEveryCommand_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::newRow("New") << "&New" << QKeySequence(Qt::CTRL | Qt::Key_N);
+    QTest::newRow("Open") << "&Open" << QKeySequence(Qt::CTRL | Qt::Key_O);
+    QTest::newRow("Save") << "&Save" << QKeySequence(Qt::CTRL | Qt::Key_S);
+    QTest::newRow("Save As") << "Save &As" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    QTest::newRow("Save As JPEG") << "Save As &JPEG" << QKeySequence();
+    QTest::newRow("Export") << "&Export Chart As Text" << QKeySequence();
+    QTest::newRow("Print") << "&Print" << QKeySequence(Qt::CTRL | Qt::Key_P);
+    QTest::newRow("Back") << "&Back" << QKeySequence();
+    QTest::newRow("Exit") << "E&xit" << QKeySequence();
+  }
+  void fileMenuReachesEveryCommand() {
+    QFETCH(QString, caption);
+    QFETCH(QKeySequence, shortcut);
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    f.Click(f.form().cmdCalculate);
+    QAction* found = nullptr;
+    for (QAction* action : f.main()->mnuFile->actions()) {
+      if (action->text() == caption) found = action;
+    }
+    QVERIFY2(found != nullptr, qPrintable(caption));
+    QVERIFY(found->isVisible());
+    QCOMPARE(found->shortcut(), shortcut);
+  }
+
+  void shortcutsRunTheCommands() {
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    f.Click(f.form().cmdCalculate);
+    AppFixture::Activate(f.main());
+    QTest::keyClick(f.main(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(f.platform.SaveRequests.size(), std::size_t(1));
+    QTest::keyClick(f.main(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(f.platform.OpenRequests.size(), std::size_t(1));
+    QTest::keyClick(f.main(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(f.platform.PrinterDialogs, 1);
+    QTest::keyClick(f.main(), Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(f.form().isVisible());
+  }
+
+  void formFileMenuOpensAChart() {
+    AppFixture f;
+    QCOMPARE(f.form().mnuOpen->text(), QStringLiteral("&Open"));
+    QCOMPARE(f.form().mnuOpen->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    QTest::keyClick(&f.form(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(f.platform.OpenRequests.size(), std::size_t(1));
   }
 
   void toolbarEntryTogglesTheToolbar() {
@@ -285,6 +381,28 @@ class IndianChartTest : public QObject {
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(f.main(), &activate);
     QCOMPARE(f.main()->chartCapture().deviceIndependentSize().toSize(), f.chart().size());
+  }
+
+  // What the style caches for a window's toolbar and buttons is keyed by their pictures and
+  // palettes: the next window must reuse them, or each closed window leaves its share behind.
+  void nextMainWindowDrawsWithTheSamePicturesAndPalettes() {
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    const auto keys = [&f] {
+      QList<qint64> keys;
+      for (QAction* action : f.main()->TB->actions()) keys.append(action->icon().cacheKey());
+      for (QPushButton* button : {f.main()->cmdNorth, f.main()->cmdSouth, f.main()->cmdEast,
+                                  f.main()->cmdSaveAsJPG, f.main()->cmdBack, f.main()->cmdExit}) {
+        keys.append(button->palette().cacheKey());
+      }
+      return keys;
+    };
+    f.form().cmdCalculate->click();
+    const QList<qint64> first = keys();
+    f.app->Back();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    f.form().cmdCalculate->click();
+    QCOMPARE(keys(), first);
   }
 
   void secondInstanceIsRefused() {

@@ -1,4 +1,4 @@
-// The hidden View menu's colour styles and divisional view selector.
+// The View menu's colour styles (hidden) and its divisional charts.
 #include <QAction>
 #include <QtTest>
 
@@ -85,12 +85,12 @@ class ViewSelectorsTest : public QObject {
     QVERIFY(!f.main()->mnuColorOff->isChecked());
   }
 
-  void divisionHidesTheChartAndChartBringsItBack_data() {
+  void divisionReplacesTheCellsAndChartBringsThemBack_data() {
     QTest::addColumn<int>("entry");
     const char* names[] = {"Hora", "Drekkana", "Sapthamsa", "Navamsa", "Dasamsa", "Dwadasamsa"};
     for (int i = 0; i < 6; ++i) QTest::newRow(names[i]) << i;
   }
-  void divisionHidesTheChartAndChartBringsItBack() {
+  void divisionReplacesTheCellsAndChartBringsThemBack() {
     QFETCH(int, entry);
     ChartShown f;
     MainWindow& main = *f.main();
@@ -103,7 +103,9 @@ class ViewSelectorsTest : public QObject {
     ChartWindow* window = &f.chart();
 
     divisions[entry]->trigger();
-    QVERIFY(!main.chartSubWindow()->isVisible());
+    // The division is drawn in the same window, which stays in view.
+    QVERIFY(main.chartSubWindow()->isVisible());
+    QCOMPARE(f.chart().ChartView(), entry + 1);
     QVERIFY(!main.mnuChart->isChecked());
     for (int i = 0; i < 6; ++i) QCOMPARE(divisions[i]->isChecked(), i == entry);
 
@@ -122,7 +124,8 @@ class ViewSelectorsTest : public QObject {
     MainWindow& main = *f.main();
     main.mnuSub_Navamsa->trigger();
     main.mnuSub_Hora->trigger();
-    QVERIFY(!main.chartSubWindow()->isVisible());
+    QVERIFY(main.chartSubWindow()->isVisible());
+    QCOMPARE(f.chart().cboDivision->currentText(), QStringLiteral("Hora (D2)"));
     QVERIFY(main.mnuSub_Hora->isChecked());
     QVERIFY(!main.mnuSub_Navamsa->isChecked());
     QVERIFY(!main.mnuChart->isChecked());

@@ -119,29 +119,42 @@ struct SelectionCase {
 
 class ListSelectionTest : public testing::TestWithParam<SelectionCase> {};
 
-TEST_P(ListSelectionTest, NamesTheLineThatTheListsCannotShow) {
+TEST_P(ListSelectionTest, SaysInWordsWhatTheListsCannotShow) {
   const auto& p = GetParam();
   ChartFileFields fields = ChartFileFieldsOf(test::DelhiBirth());
   fields[p.Line - 1] = p.Text;
   const auto result = ListSelectionOf(fields);
-  ASSERT_TRUE(std::holds_alternative<std::string>(result));
-  EXPECT_EQ(std::get<std::string>(result), p.Reason);
+  ASSERT_TRUE(std::holds_alternative<ChartFileProblem>(result));
+  EXPECT_EQ(std::get<ChartFileProblem>(result).Reason, p.Reason);
+  EXPECT_FALSE(std::get<ChartFileProblem>(result).NotAChartFile);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, ListSelectionTest,
     testing::Values(
-        SelectionCase{"DayZero", 2, "0", "line 2 holds the day \"0\", not a day from 1 to 31"},
-        SelectionCase{"DayEmpty", 2, "", "line 2 holds the day \"\", not a day from 1 to 31"},
+        SelectionCase{"DayZero", 2, "0", "The day of birth \"0\" is not a day from 1 to 31."},
+        SelectionCase{"DayEmpty", 2, "", "The day of birth is missing."},
         SelectionCase{"MonthLowerCase", 3, "june",
-                      "line 3 holds the month \"june\", not a month name"},
+                      "The birth month \"june\" is not a month name, January to December."},
         SelectionCase{"Year1899", 4, "1899",
-                      "line 4 holds the year \"1899\", not a year from 1900 to 2050"},
+                      "The birth year \"1899\" is not a year from 1900 to 2050."},
+        SelectionCase{"YearEmpty", 4, "", "The birth year is missing."},
         SelectionCase{"HourWithSpace", 5, " 5",
-                      "line 5 holds the hour \" 5\", not an hour from 0 to 24"},
+                      "The hour of birth \" 5\" is not an hour from 0 to 24."},
         SelectionCase{"Minute60", 6, "60",
-                      "line 6 holds the minute \"60\", not a minute from 0 to 59"}),
+                      "The minute of birth \"60\" is not a minute from 0 to 59."}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(ListSelectionTest, NoDateOrTimeAtAllIsNoChartFile) {
+  ChartFileFields fields = ChartFileFieldsOf(test::DelhiBirth());
+  for (int line = 2; line <= 6; ++line) fields[static_cast<std::size_t>(line - 1)] = "x";
+  const auto result = ListSelectionOf(fields);
+  ASSERT_TRUE(std::holds_alternative<ChartFileProblem>(result));
+  const auto& problem = std::get<ChartFileProblem>(result);
+  EXPECT_TRUE(problem.NotAChartFile);
+  EXPECT_EQ(problem.Reason, "This is not a Velmora chart file.");
+  EXPECT_EQ(problem.Detail, "It holds no date or time of birth where a chart file keeps them.");
+}
 
 TEST(ListSelectionTest, ReadsTheListEntries) {
   const auto result = ListSelectionOf(ChartFileFieldsOf(test::DelhiBirth()));

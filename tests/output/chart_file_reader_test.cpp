@@ -1,5 +1,7 @@
 // Opening a chart file: which files fill the form, and the reason for each that cannot.
 #include "output/chart_file_reader.h"
+#include "engine/json_chart_file.h"
+#include "engine/zones.h"
 #include "example_births.h"
 
 #include <gtest/gtest.h>
@@ -49,45 +51,47 @@ FileStart StartOf(const std::string& file) {
 struct RefusalCase {
   const char* Name;
   std::string File;
+  bool NotAChartFile;
   std::string Reason;
 };
 
 class RefusedFileTest : public testing::TestWithParam<RefusalCase> {};
 
-TEST_P(RefusedFileTest, NamesTheReason) {
+TEST_P(RefusedFileTest, SaysInWordsWhatIsWrong) {
   const FileStart start = StartOf(GetParam().File);
   const auto result = ReadChartFile(start.Bytes, start.Whole, kFormLimits);
-  ASSERT_TRUE(std::holds_alternative<std::string>(result));
-  EXPECT_EQ(std::get<std::string>(result), GetParam().Reason);
+  ASSERT_TRUE(std::holds_alternative<ChartFileProblem>(result));
+  EXPECT_EQ(std::get<ChartFileProblem>(result).NotAChartFile, GetParam().NotAChartFile);
+  EXPECT_EQ(std::get<ChartFileProblem>(result).Reason, GetParam().Reason);
 }
 
 const std::string kTenMegabytes(10 * 1024 * 1024, 'x');
+const std::string kNotOurs = "This is not a Velmora chart file.";
 
 INSTANTIATE_TEST_SUITE_P(
     Files, RefusedFileTest,
     testing::Values(
-        RefusalCase{"Empty", "", "line 2 holds the day \"\", not a day from 1 to 31"},
-        RefusalCase{"ThreeLinesOnly", FirstLines(FileOf(kDelhi), 3),
-                    "line 4 holds the year \"\", not a year from 1900 to 2050"},
-        RefusalCase{"ZipArchive", std::string("PK\x03\x04\x14\x00\x08\x00\x08\x00", 10),
-                    "line 2 holds the day \"\", not a day from 1 to 31"},
+        RefusalCase{"Empty", "", true, kNotOurs},
+        RefusalCase{"ThreeLinesOnly", FirstLines(FileOf(kDelhi), 3), false,
+                    "The birth year is missing."},
+        RefusalCase{"ZipArchive", std::string("PK\x03\x04\x14\x00\x08\x00\x08\x00", 10), true,
+                    kNotOurs},
         RefusalCase{
             "PlainTextNotEncoded",
             "Asha Rao\r\n15\r\nJune\r\n1980\r\n10\r\n30\r\n28\r\n36\r\nNorth\r\n77\r\n13\r\n"
             "East\r\nNew Delhi\r\nDelhi\r\nIndia\r\n",
-            "line 2 holds the day \"\", not a day from 1 to 31"},
-        RefusalCase{"TenMegabytesWithoutLineEnds", kTenMegabytes,
-                    "its first fifteen lines are longer than the form's boxes can hold"},
-        RefusalCase{"NameLongerThanItsBox", FileOf(With(kDelhi, 1, std::string(32768, 'A'))),
-                    "line 1 holds 32768 characters where the form's box takes at most 32767"},
+            true, kNotOurs},
+        RefusalCase{"TenMegabytesWithoutLineEnds", kTenMegabytes, true, kNotOurs},
+        RefusalCase{"NameLongerThanItsBox", FileOf(With(kDelhi, 1, std::string(32768, 'A'))), false,
+                    "The name is longer than the form can hold."},
         // The box would keep "004", and the chart would be drawn for 4 degrees.
-        RefusalCase{"LatitudeDegreesLongerThanItsBox", FileOf(With(kDelhi, 7, "0045")),
-                    "line 7 holds 4 characters where the form's box takes at most 3"},
+        RefusalCase{"LatitudeDegreesLongerThanItsBox", FileOf(With(kDelhi, 7, "0045")), false,
+                    "The degree of latitude is longer than the form can hold."},
         RefusalCase{"CountryLongerThanItsBox",
-                    FileOf(With(kDelhi, 15, std::string(kLongestBoxText + 1, 'y'))),
-                    "line 15 holds 32768 characters where the form's box takes at most 32767"},
-        RefusalCase{"MonthInLowerCase", FileOf(With(kDelhi, 3, "june")),
-                    "line 3 holds the month \"june\", not a month name"}),
+                    FileOf(With(kDelhi, 15, std::string(kLongestBoxText + 1, 'y'))), false,
+                    "The country is longer than the form can hold."},
+        RefusalCase{"MonthInLowerCase", FileOf(With(kDelhi, 3, "june")), false,
+                    "The birth month \"june\" is not a month name, January to December."}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.Name); });
 
 struct AcceptedCase {
@@ -124,7 +128,8 @@ class AcceptedFileTest : public testing::TestWithParam<AcceptedCase> {};
 TEST_P(AcceptedFileTest, FillsTheForm) {
   const FileStart start = StartOf(GetParam().File);
   const auto result = ReadChartFile(start.Bytes, start.Whole, kFormLimits);
-  ASSERT_TRUE(std::holds_alternative<BirthFormData>(result)) << std::get<std::string>(result);
+  ASSERT_TRUE(std::holds_alternative<BirthFormData>(result))
+      << std::get<ChartFileProblem>(result).Reason;
   const BirthFormData& got = std::get<BirthFormData>(result);
   const BirthFormData& want = GetParam().Expected;
   EXPECT_EQ(got.Name, want.Name);
@@ -198,11 +203,108 @@ TEST(ChartFileReaderTest, SurvivesRandomFiles) {
       ASSERT_LE(entry->Minute, 59);
       ASSERT_LE(entry->LatitudeDegrees.size(), 2 * 3u);  // three characters, UTF-8
     } else {
-      ASSERT_EQ(std::get<std::string>(result).rfind("line ", 0), 0u);
+      ASSERT_TRUE(std::get<ChartFileProblem>(result).Reason.ends_with('.'));
     }
   }
   // The mutations keep many files usable: both outcomes are exercised.
   EXPECT_GT(accepted, kInputs / 20);
+}
+
+// ---- Either kind of file ----
+
+std::string JsonFileOf(const BirthFormData& f) {
+  return std::get<std::string>(JsonChartFileBytes(f));
+}
+
+struct AnyFileCase {
+  const char* Name;
+  std::string Path;
+  std::string File;
+  bool HoldsZone;
+  std::string Reason;  // empty when the file opens
+};
+
+class AnyChartFileTest : public testing::TestWithParam<AnyFileCase> {};
+
+TEST_P(AnyChartFileTest, OpensByExtensionOrContent) {
+  const AnyFileCase& p = GetParam();
+  const bool whole = p.File.size() <= kAnyChartFileReadLimit;
+  const auto result = ReadAnyChartFile(
+      p.Path, std::string_view(p.File).substr(0, kAnyChartFileReadLimit), whole, kFormLimits);
+  if (p.Reason.empty()) {
+    ASSERT_TRUE(std::holds_alternative<OpenedChartFile>(result))
+        << std::get<ChartFileProblem>(result).Reason;
+    const auto& opened = std::get<OpenedChartFile>(result);
+    EXPECT_EQ(opened.HoldsZone, p.HoldsZone);
+    EXPECT_EQ(opened.Entry.Year, p.HoldsZone ? 1995 : 1980);
+    EXPECT_EQ(opened.Entry.ZoneRow, p.HoldsZone ? 8 : 0);
+  } else {
+    ASSERT_TRUE(std::holds_alternative<ChartFileProblem>(result));
+    EXPECT_EQ(std::get<ChartFileProblem>(result).Reason, p.Reason);
+  }
+}
+
+BirthFormData WithName(BirthFormData f, std::string name) {
+  f.Name = std::move(name);
+  return f;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, AnyChartFileTest,
+    testing::Values(
+        AnyFileCase{"VmjByExtension", "/tmp/sydney.vmj", JsonFileOf(test::SydneyBirth()), true, ""},
+        AnyFileCase{"VmjUnderAnotherName", "/tmp/sydney.txt", JsonFileOf(test::SydneyBirth()), true,
+                    ""},
+        AnyFileCase{"VmjNamedVmx", "/tmp/sydney.vmx", JsonFileOf(test::SydneyBirth()), true, ""},
+        AnyFileCase{"VmxByExtension", "/tmp/delhi.vmx", FileOf(kDelhi), false, ""},
+        AnyFileCase{"VmxWithoutExtension", "/tmp/delhi", FileOf(kDelhi), false, ""},
+        // A .vmx file whose first name ends in "&" starts with a brace, and is still one.
+        AnyFileCase{"VmxStartingWithABrace", "/tmp/amp.vmx", FileOf(With(kDelhi, 1, "A&")), false,
+                    ""},
+        AnyFileCase{"VmxNamedVmj", "/tmp/delhi.vmj", FileOf(kDelhi), false, kNotOurs},
+        AnyFileCase{"VmjNameLongerThanItsBox", "/tmp/long.vmj",
+                    JsonFileOf(WithName(test::SydneyBirth(), std::string(32768, 'A'))), false,
+                    "The name is longer than the form can hold."},
+        AnyFileCase{"VmjOfThreeMegabytes", "/tmp/huge.vmj",
+                    JsonFileOf(WithName(test::SydneyBirth(), std::string(3 * 1024 * 1024, 'z'))),
+                    false, kNotOurs}),
+    [](const testing::TestParamInfo<AnyFileCase>& info) { return std::string(info.param.Name); });
+
+// Mutated .vmj files: whatever the bytes, the reader gives an entry or a reason in words.
+TEST(ChartFileReaderTest, SurvivesMutatedJsonFiles) {
+  constexpr int kInputs = 20'000;
+  std::mt19937 random(20261210);
+  const std::string valid = JsonFileOf(test::SydneyBirth());
+  int accepted = 0;
+  for (int n = 0; n < kInputs; ++n) {
+    std::string file = valid;
+    const int changes = 1 + static_cast<int>(random() % 3);
+    for (int c = 0; c < changes; ++c) {
+      const std::size_t at = random() % file.size();
+      switch (random() % 3) {
+        case 0:
+          file[at] = static_cast<char>(random() % 256);
+          break;
+        case 1:
+          file.erase(at, 1 + random() % 8);
+          break;
+        default:
+          file.insert(at, 1, "{}[]\",:0"[random() % 9]);
+      }
+      if (file.empty()) file = "{";
+    }
+    const auto result = ReadAnyChartFile("m.vmj", file, true, kFormLimits);
+    if (const auto* opened = std::get_if<OpenedChartFile>(&result)) {
+      ++accepted;
+      ASSERT_GE(opened->Entry.ZoneRow, 0);
+      ASSERT_LT(opened->Entry.ZoneRow, kZoneCount);
+      ASSERT_GE(opened->Entry.Year, kFirstYear);
+      ASSERT_LE(opened->Entry.Year, kLastYear);
+    } else {
+      ASSERT_TRUE(std::get<ChartFileProblem>(result).Reason.ends_with('.'));
+    }
+  }
+  EXPECT_GT(accepted, 0);
 }
 
 }  // namespace

@@ -154,8 +154,9 @@ class OutputCommandsTest : public QObject {
     QCOMPARE(f.platform.SaveRequests.size(), std::size_t(1));
     const FileDialogRequest& request = f.platform.SaveRequests.front();
     QCOMPARE(request.Title, QStringLiteral("Velmora Astrology Birth Chart"));
-    QCOMPARE(request.Filter, QStringLiteral("Senvali (*.vmx)"));
-    QCOMPARE(request.DefaultSuffix, QStringLiteral("vmx"));
+    // .vmj first: it keeps every character and the time zone.
+    QCOMPARE(request.Filter, QStringLiteral("Velmora chart (*.vmj);;Senvali (*.vmx)"));
+    QCOMPARE(request.DefaultSuffix, QStringLiteral("vmj"));
     QCOMPARE(request.InitialPath, QString());
     QVERIFY(request.ConfirmOverwrite);
     QCOMPARE(f.paths().SavedChartPath, path);
@@ -227,7 +228,8 @@ class OutputCommandsTest : public QObject {
     QCOMPARE(f.platform.OpenRequests.size(), std::size_t(1));
     const FileDialogRequest& request = f.platform.OpenRequests.front();
     QCOMPARE(request.Title, QStringLiteral("Select the source file "));
-    QCOMPARE(request.Filter, QStringLiteral("Orvanta (*.vmx)"));
+    QCOMPARE(request.Filter, QStringLiteral("Velmora charts (*.vmj *.vmx);;Velmora chart (*.vmj);;"
+                                            "Orvanta (*.vmx)"));
     QCOMPARE(request.DefaultSuffix, QStringLiteral("vmx"));
     QVERIFY(request.MustExist);
 
@@ -249,33 +251,56 @@ class OutputCommandsTest : public QObject {
   }
 
   void openRefusesFilesThatCannotFillTheForm_data() {
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reason");
     QTest::newRow("short file of three lines")
-        << kDelhiFile.left(kDelhiFile.indexOf("\x85\x8D\x8E\x86"))
-        << QStringLiteral("line 4 holds the year \"\", not a year from 1900 to 2050");
-    QTest::newRow("garbage") << QByteArray(
+        << "bad.vmx" << kDelhiFile.left(kDelhiFile.indexOf("\x85\x8D\x8E\x86"))
+        << QStringLiteral("The birth year is missing.");
+    QTest::newRow("garbage") << "bad.vmx"
+                             << QByteArray(
                                     "\x7F"
                                     "ELF\x02\x01\x01\x00\x00\n\x01\x02\x03\n",
                                     14)
-                             << QStringLiteral("line 2 holds the day \"\", not a day from 1 to 31");
-    QTest::newRow("10 MB without a line end")
-        << QByteArray(10 * 1024 * 1024, '\xC0')
-        << QStringLiteral("its first fifteen lines are longer than the form's boxes can hold");
+                             << QStringLiteral(
+                                    "This is not a Velmora chart file. It holds no date or time "
+                                    "of birth where a chart file keeps them.");
+    QTest::newRow("10 MB without a line end") << "bad.vmx" << QByteArray(10 * 1024 * 1024, '\xC0')
+                                              << QStringLiteral(
+                                                     "This is not a Velmora chart file. "
+                                                     "Its lines are longer than any chart file's.");
     QTest::newRow("latitude degrees longer than the box")
-        << QByteArray(kDelhiFile).replace("\x8D\x87\r\n", "\x8A\x89\x85\x85\r\n")
-        << QStringLiteral("line 7 holds 4 characters where the form's box takes at most 3");
+        << "bad.vmx" << QByteArray(kDelhiFile).replace("\x8D\x87\r\n", "\x8A\x89\x85\x85\r\n")
+        << QStringLiteral(
+               "The degree of latitude is longer than the form can hold. "
+               "It has 4 characters; the box takes 3.");
+    QTest::newRow("a picture named .vmj")
+        << "bad.vmj" << QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF", 10)
+        << QStringLiteral(
+               "This is not a Velmora chart file. "
+               "Its text is not a chart file's JSON object.");
+    QTest::newRow(".vmj without the year")
+        << "bad.vmj"
+        << QByteArray(R"({"format": 1, "name": "Asha", "date": {"month": 6, "day": 15}})")
+        << QStringLiteral("The birth year is missing.");
+    QTest::newRow(".vmj of a later version")
+        << "bad.vmj" << QByteArray(R"({"format": 2})")
+        << QStringLiteral(
+               "The chart file was written by a newer version of Velmora. "
+               "It is in format 2; this version reads format 1.");
   }
   void openRefusesFilesThatCannotFillTheForm() {
+    QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("bad.vmx"));
+    const QString path = folder.filePath(name);
     Put(path, bytes);
     ChartShown f;
     f.Open(path);
-    QCOMPARE(f.platform.OnlyMessage(), QStringLiteral("The chart file \"%1\" cannot be opened: %2.")
-                                           .arg(QDir::toNativeSeparators(path), reason));
+    QCOMPARE(f.platform.OnlyMessage(),
+             QStringLiteral("The chart file \"%1\" cannot be opened.\n\n%2")
+                 .arg(QDir::toNativeSeparators(path), reason));
     QCOMPARE(f.platform.Messages.front().Icon, MessageIcon::Error);
     QCOMPARE(f.platform.Messages.front().Title, QStringLiteral("Velmora Astrology Birth Chart"));
     // Neither the form nor the chart window has changed.
@@ -349,40 +374,141 @@ class OutputCommandsTest : public QObject {
     QCOMPARE(f.chart().lblLagna->text(), QStringLiteral("Simha"));
   }
 
-  void saveRefusesCharactersTheFileCannotHold_data() {
+  void vmxThatCannotHoldANameOffersVmj_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("city");
     QTest::addColumn<QString>("message");
     QTest::newRow("u umlaut in the city")
         << QStringLiteral("Asha Rao") << QStringLiteral("Z\u00FCrich")
-        << QStringLiteral(
-               "The chart was not saved: the City holds the character \"\u00FC\" "
-               "(U+00FC), which a chart file cannot store.");
+        << QStringLiteral("the City holds the character \"\u00FC\" (U+00FC)");
     QTest::newRow("Devanagari in the name")
         << QStringLiteral("\u0906\u0936\u093E") << QStringLiteral("New Delhi")
-        << QStringLiteral(
-               "The chart was not saved: the Name holds the character \"\u0906\" "
-               "(U+0906), which a chart file cannot store.");
+        << QStringLiteral("the Name holds the character \"\u0906\" (U+0906)");
     QTest::newRow("171, one above the highest storable code")
         << QStringLiteral("Asha \u00ABRao") << QStringLiteral("New Delhi")
-        << QStringLiteral(
-               "The chart was not saved: the Name holds the character \"\u00AB\" "
-               "(U+00AB), which a chart file cannot store.");
+        << QStringLiteral("the Name holds the character \"\u00AB\" (U+00AB)");
   }
-  void saveRefusesCharactersTheFileCannotHold() {
+  void vmxThatCannotHoldANameOffersVmj() {
     QFETCH(QString, name);
     QFETCH(QString, city);
     QFETCH(QString, message);
     QTemporaryDir folder;
+    const QString vmx = folder.filePath(QStringLiteral("rao.vmx"));
+    const QString vmj = folder.filePath(QStringLiteral("rao.vmj"));
     ChartShown f;
     f.form().txtName->setText(name);
     f.form().txtCity->setText(city);
-    f.platform.SaveAnswers.push_back(folder.filePath(QStringLiteral("rao.vmx")));
+    f.platform.SaveAnswers.push_back(vmx);
+    f.platform.SaveAnswers.push_back(vmj);
     f.Key("Save");
-    QCOMPARE(f.platform.OnlyMessage(), message);
-    QVERIFY(f.platform.SaveRequests.empty());
+    QCOMPARE(f.platform.OnlyMessage(),
+             QStringLiteral("The chart was not saved as \"%1\": %2, which a .vmx chart file "
+                            "cannot store. A .vmj chart file keeps every character: choose where "
+                            "to save it.")
+                 .arg(QDir::toNativeSeparators(vmx), message));
+    // The second dialog offers the same name as a .vmj file, and that keeps every character.
+    QCOMPARE(f.platform.SaveRequests.size(), std::size_t(2));
+    QCOMPARE(f.platform.SaveRequests.back().InitialPath, vmj);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("rao.vmj")});
+    QCOMPARE(f.paths().SavedChartPath, vmj);
+    f.Fill(BirthEntry{});
+    f.Open(vmj);
+    QCOMPARE(f.form().txtName->text(), name);
+    QCOMPARE(f.form().txtCity->text(), city);
+  }
+
+  void vmxRefusalCancelledWritesNothing() {
+    QTemporaryDir folder;
+    ChartShown f;
+    f.form().txtCity->setText(QStringLiteral("S\u00E3o Paulo"));
+    f.platform.SaveAnswers.push_back(folder.filePath(QStringLiteral("rao.vmx")));
+    f.Key("Save");  // the offer of .vmj is cancelled: the scripted dialog has no answer left
+    QCOMPARE(f.platform.Messages.size(), std::size_t(1));
+    QCOMPARE(f.platform.SaveRequests.size(), std::size_t(2));
     QCOMPARE(f.paths().SavedChartPath, QString());
     QVERIFY(QDir(folder.path()).isEmpty());
+  }
+
+  // ---- The .vmj chart file ----
+
+  void vmjKeepsTheWholeBirth() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("jose.vmj"));
+    BirthEntry sydney;
+    const QString name = QStringLiteral("Jos\u00E9 \u0917\u0940\u0924\u093E");
+    sydney.Day = 12;
+    sydney.Month = 1;
+    sydney.Year = 1995;
+    sydney.Hour = 6;
+    sydney.Minute = 45;
+    sydney.ZoneRow = 8;  // Australian Eastern Standard Time
+    sydney.Dst = true;
+    sydney.LatDeg = QStringLiteral("33");
+    sydney.LatMin = QStringLiteral("52");
+    sydney.South = true;
+    sydney.LonDeg = QStringLiteral("151");
+    sydney.LonMin = QStringLiteral("12");
+    sydney.City = QStringLiteral("Sydney");
+    sydney.State = QStringLiteral("New South Wales");
+    sydney.Country = QStringLiteral("Australia");
+    ChartShown f(sydney);
+    // Typed keys are Latin letters only in the test driver: the name goes in as a paste does.
+    f.main()->mnuBack->trigger();
+    f.form().txtName->setText(name);
+    f.Click(f.form().cmdCalculate);
+    const QString lagna = f.chart().lblLagna->text();
+    const QString moon = f.chart().Planet[1]->text();
+    f.platform.SaveAnswers.push_back(path);
+    f.Key("Save");
+    QCOMPARE(f.platform.OnlyMessage(), QStringLiteral("<0 messages>"));
+    QVERIFY(
+        Contents(path).startsWith("{\n  \"format\": 1,\n  \"name\": \"Jos\xC3\xA9 \xE0\xA4\x97"));
+
+    // Back to a form set to Indian time, another person: opening brings back the zone too.
+    f.main()->mnuBack->trigger();
+    f.Fill(BirthEntry{});
+    f.Click(f.form().cmdCalculate);
+    QVERIFY(f.chart().Planet[1]->text() != moon);
+    f.Open(path);
+    QCOMPARE(f.platform.OnlyMessage(), QStringLiteral("<0 messages>"));
+    QCOMPARE(f.form().txtName->text(), name);
+    QCOMPARE(f.form().cboTimeZone->currentIndex(), 8);
+    QVERIFY(f.form().chkDST->isChecked());
+    QVERIFY(f.form().optLat[1]->isChecked());
+    QCOMPARE(f.chart().lblLagna->text(), lagna);
+    QCOMPARE(f.chart().Planet[1]->text(), moon);
+  }
+
+  void formOpensAChartWithoutDrawingOneFirst() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("delhi.vmx"));
+    Put(path, kDelhiFile);
+    AppFixture f;
+    QVERIFY(f.main() == nullptr);
+    f.form().cboTimeZone->setCurrentIndex(34);  // a .vmx file leaves the zone to the form
+    f.platform.OpenAnswers.push_back(path);
+    f.form().mnuOpen->trigger();
+    QCOMPARE(f.platform.OnlyMessage(), QStringLiteral("<0 messages>"));
+    QVERIFY(f.main() != nullptr);
+    QCOMPARE(f.chart().lblName->text(), QStringLiteral("Name: Asha Rao"));
+    QCOMPARE(f.chart().lblLagna->text(), QStringLiteral("Simha"));
+    QVERIFY(!f.form().isVisible());
+  }
+
+  void formOpenOfABrokenFileStaysOnTheForm() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("broken.vmj"));
+    Put(path, "{\"format\": 1");
+    AppFixture f;
+    f.platform.OpenAnswers.push_back(path);
+    f.form().mnuOpen->trigger();
+    QCOMPARE(f.platform.OnlyMessage(),
+             QStringLiteral("The chart file \"%1\" cannot be opened.\n\nThis is not a Velmora "
+                            "chart file. Its text is not a chart file's JSON object.")
+                 .arg(QDir::toNativeSeparators(path)));
+    QVERIFY(f.main() == nullptr);
+    QVERIFY(f.form().isVisible());
+    QCOMPARE(f.form().txtName->text(), QString());
   }
 
   void highestStorableCodeIsSaved() {

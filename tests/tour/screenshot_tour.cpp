@@ -63,6 +63,15 @@ int main(int argc, char** argv) {
   panel.TS->setCurrentIndex(1);
   panel.TS_Click();
   Save(panel, "interpretation-nakshatra-features");
+  panel.SSTab1->setCurrentIndex(panel.SSTab1->indexOf(f.chart().dashaPage));
+  Save(panel, "interpretation-dasha");
+
+  // The Navamsa in the North drawing with the lagna on top.
+  f.main()->resize(1280, 820);
+  f.main()->PressStyleButton(ChartStyle::North);
+  f.main()->mnuSub_Navamsa->trigger();
+  f.chart().SetLagnaOnTop(true);
+  Save(*f.chart().fraChart, "chart-navamsa-north-lagna-on-top");
   f.app->Back();
 
   BirthEntry greenwich = GreenwichEntry(10, 0);
