@@ -30,14 +30,14 @@ constexpr std::string_view kUsage = R"(Usage:
   velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --zone Z
                 --lat D:MM(N|S) --lon D:MM(E|W) [--dst]
                 --city TEXT --state TEXT --country TEXT
-                [--western] [--json] [--output FILE | --pdf FILE.pdf]
-                [--save-chart FILE]
+                [--western] [--json] [--precise [--true-node]]
+                [--output FILE | --pdf FILE.pdf] [--save-chart FILE]
   velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --place "CITY, COUNTRY"
-                [--dst | --no-dst] [--western] [--json]
+                [--dst | --no-dst] [--western] [--json] [--precise [--true-node]]
                 [--output FILE | --pdf FILE.pdf] [--save-chart FILE]
   velmora-chart --open FILE [--zone Z | --tz AREA/CITY] [--dst | --no-dst]
-                [--western] [--json] [--output FILE | --pdf FILE.pdf]
-                [--save-chart FILE]
+                [--western] [--json] [--precise [--true-node]]
+                [--output FILE | --pdf FILE.pdf] [--save-chart FILE]
   velmora-chart --places TEXT | --zones | --help | --version
 
 Computes one birth chart the way the Velmora desktop program does and prints it.
@@ -75,6 +75,13 @@ database)
                      accents aside), the largest first, one per line: name,
                      latitude, longitude (degrees, north and east positive) and
                      time zone, separated by tabs
+
+Positions
+  --precise          apparent positions of date from the ERFA and libnova
+                     ephemerides with the Lahiri ayanamsa, instead of the
+                     program's own formulas; the ascendant formula is the same
+  --true-node        with --precise: Rahu and Ketu on the Moon's true
+                     (osculating) node instead of the mean node
 
 Output (to standard output unless --output is given)
   (default)          the Indian chart's text report, 26 lines
@@ -126,6 +133,8 @@ struct Options {
   bool Help = false;
   bool Version = false;
   bool Zones = false;
+  bool Precise = false;
+  bool TrueNode = false;
 };
 
 struct UsageError {
@@ -164,6 +173,7 @@ std::variant<Options, UsageError> ParseOptions(std::span<const std::string_view>
       {"--western", &Options::Western},    {"--json", &Options::Json},
       {"--help", &Options::Help},          {"-h", &Options::Help},
       {"--version", &Options::Version},    {"--zones", &Options::Zones},
+      {"--precise", &Options::Precise},    {"--true-node", &Options::TrueNode},
   };
 
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -391,6 +401,12 @@ std::string ReportForTerminal(const std::string& latin1Report) {
   return out;
 }
 
+// A last line naming precise positions on a terminal; the exported report keeps its format.
+std::string PositionsLine(const ChartRecord& chart) {
+  const std::string_view caption = PositionsCaption(chart);
+  return caption.empty() ? std::string() : "\n" + std::string(caption) + "\n";
+}
+
 std::string SectorLine(const std::string& sector) {
   std::string out;
   std::string_view rest = sector;
@@ -548,6 +564,12 @@ ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportW
   }
   if (o.Zone && o.TimeZone) return Fail(kExitBadInput, "give --zone or --tz, not both");
   if (o.OpenPath && o.Place) return Fail(kExitBadInput, "--place cannot be used with --open");
+  if (o.TrueNode && !o.Precise) {
+    return Fail(kExitBadInput, "--true-node needs --precise (the formulas give the mean node)");
+  }
+  EngineOptions engine;
+  if (o.Precise) engine.Positions = PositionSource::Precise;
+  if (o.TrueNode) engine.Node = LunarNode::True;
 
   std::variant<OpenedChartFile, UsageError> form = UsageError{};
   if (o.OpenPath) {
@@ -607,7 +629,7 @@ ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportW
   FillWheelLists(tables);
   ChartRecord sidereal;
   ReadBirthData(sidereal, f);
-  RunSiderealEngine(sidereal);
+  RunSiderealEngine(sidereal, engine);
   SetDisplayValues(sidereal);
   SetInterpretationKeys(sidereal);
 
@@ -620,7 +642,7 @@ ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportW
     std::optional<WesternWheel> wheel;
     if (o.Western) {
       ReadBirthData(tropical, f);
-      RunTropicalEngine(tropical);
+      RunTropicalEngine(tropical, engine);
       wheel = ComputeWesternWheel(tropical, tables);
     }
     const auto failure = writePdf ? writePdf({sidereal, cells, wheel ? &tropical : nullptr,
@@ -634,19 +656,19 @@ ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportW
   if (o.Json || o.Western) {
     ChartRecord tropical;
     ReadBirthData(tropical, f);
-    RunTropicalEngine(tropical);
+    RunTropicalEngine(tropical, engine);
     const WesternWheel wheel = ComputeWesternWheel(tropical, tables);
     if (o.Json) {
       CellTexts cells;
       FillIndianCells(sidereal, tables, cells);
       output = ChartJson(sidereal, cells, tropical, wheel);
     } else {
-      output = WesternTable(tropical, wheel);
+      output = WesternTable(tropical, wheel) + PositionsLine(tropical);
     }
   } else if (o.OutputPath) {
     output = TextReport(sidereal);
   } else {
-    output = ReportForTerminal(TextReport(sidereal));
+    output = ReportForTerminal(TextReport(sidereal)) + PositionsLine(sidereal);
   }
   if (o.SaveChartPath) {
     auto file = ChartFileFor(*o.SaveChartPath, f);

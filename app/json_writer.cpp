@@ -177,6 +177,14 @@ struct FieldWriter {
 void WriteChartRecord(JsonWriter& json, const ChartRecord& record) {
   json.BeginObject();
   VisitChartFields(record, FieldWriter{json});
+  if (record.Positions == PositionSource::Precise) {
+    json.Key("Positions");
+    json.String("Precise");
+    json.Key("Ayanamsa");
+    json.String("Lahiri");
+    json.Key("Node");
+    json.String(record.Node == LunarNode::True ? "True" : "Mean");
+  }
   json.EndObject();
 }
 

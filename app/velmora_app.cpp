@@ -48,17 +48,49 @@ MainWindow& VelmoraApp::EnsureMainWindow() {
     connect(mainWindow_, &MainWindow::newRequested, this, &VelmoraApp::New);
     connect(mainWindow_, &MainWindow::exitRequested, this, &VelmoraApp::Exit);
     connect(mainWindow_, &MainWindow::aboutRequested, this, [this] { ShowAbout(mainWindow_); });
+    mainWindow_->mnuPrecise->setChecked(engineOptions_.Positions == PositionSource::Precise);
+    mainWindow_->mnuTrueNode->setChecked(engineOptions_.Node == LunarNode::True);
+    connect(mainWindow_, &MainWindow::precisePositionsChosen, this,
+            &VelmoraApp::SetPrecisePositions);
+    connect(mainWindow_, &MainWindow::trueNodeChosen, this, &VelmoraApp::SetTrueNode);
     ConnectOutputCommands(*mainWindow_);
   }
   return *mainWindow_;
 }
 
 void VelmoraApp::IndianChart(ChartStyle style) {
-  RunIndianChartCommand(style, *form_, tables_, sidereal_, *this);
+  if (RunIndianChartCommand(style, *form_, tables_, sidereal_, *this, engineOptions_))
+    shown_ = ShownChart::Indian;
 }
 
 void VelmoraApp::WesternChart() {
-  Command2_Click(*form_, tables_, tropical_, *this);
+  if (Command2_Click(*form_, tables_, tropical_, *this, engineOptions_))
+    shown_ = ShownChart::Western;
+}
+
+void VelmoraApp::SetPrecisePositions(bool precise) {
+  engineOptions_.Positions = precise ? PositionSource::Precise : PositionSource::Formula;
+  if (mainWindow_) mainWindow_->mnuPrecise->setChecked(precise);
+  RecomputeShownChart();
+}
+
+void VelmoraApp::SetTrueNode(bool trueNode) {
+  engineOptions_.Node = trueNode ? LunarNode::True : LunarNode::Mean;
+  if (mainWindow_) mainWindow_->mnuTrueNode->setChecked(trueNode);
+  if (engineOptions_.Positions == PositionSource::Precise) RecomputeShownChart();
+}
+
+void VelmoraApp::RecomputeShownChart() {
+  if (!mainWindow_ || !mainWindow_->isVisible()) return;
+  if (shown_ == ShownChart::Western) {
+    WesternChart();
+  } else if (shown_ == ShownChart::Indian) {
+    // In the drawing the user last chose, not the one the chart was first shown in.
+    const MainWindow& m = *mainWindow_;
+    IndianChart(m.mnuNorthStyle->isChecked()  ? ChartStyle::North
+                : m.mnuEastStyle->isChecked() ? ChartStyle::East
+                                              : ChartStyle::South);
+  }
 }
 
 void VelmoraApp::CloseMainWindow() {

@@ -9,6 +9,7 @@
 
 #include "display/chart_window_host.h"
 #include "display/main_window.h"
+#include "engine/chart.h"
 #include "engine/chart_record.h"
 #include "engine/zones.h"
 #include "input/birth_form.h"
@@ -38,6 +39,13 @@ class VelmoraApp : public QObject, public ChartWindowHost {
   LookupTables& tables() { return tables_; }
   Platform& platform() { return platform_; }
 
+  // The View menu's "Precise positions", kept until the program ends: the chart on screen
+  // is computed again, and so is every chart after it.
+  void SetPrecisePositions(bool precise);
+  // The View menu's "True node" (precise positions only), kept the same way.
+  void SetTrueNode(bool trueNode);
+  const EngineOptions& engineOptions() const { return engineOptions_; }
+
   void IndianChart(ChartStyle style);
   void WesternChart();
   void Back();
@@ -54,6 +62,8 @@ class VelmoraApp : public QObject, public ChartWindowHost {
 
  private:
   void CloseMainWindow();
+  // The chart on screen again, with the present options.
+  void RecomputeShownChart();
 
   Platform& platform_;
   LookupTables tables_;
@@ -64,6 +74,9 @@ class VelmoraApp : public QObject, public ChartWindowHost {
   // Made with the first main window, once a desktop is there to draw them.
   std::optional<ToolbarIcons> toolbarIcons_;
   bool exiting_ = false;
+  EngineOptions engineOptions_;
+  enum class ShownChart { None, Indian, Western };
+  ShownChart shown_ = ShownChart::None;
 
   void ConnectOutputCommands(MainWindow& main);
   RememberedPaths paths_;

@@ -38,6 +38,26 @@ void BM_SiderealChart(benchmark::State& state) {
 }
 BENCHMARK(BM_SiderealChart);
 
+// The same with precise positions, mean node (arg 0) or true node (arg 1): the apparent
+// places from ERFA and libnova take nearly all of its time.
+void BM_PreciseSiderealChart(benchmark::State& state) {
+  const BirthFormData form = Delhi();
+  const EngineOptions options{PositionSource::Precise,
+                              state.range(0) ? LunarNode::True : LunarNode::Mean};
+  LookupTables tables;
+  ChartRecord chart;
+  CellTexts cells;
+  for (auto _ : state) {
+    FillZoneTables(tables);
+    ReadBirthData(chart, form);
+    RunSiderealEngine(chart, options);
+    SetDisplayValues(chart);
+    FillIndianCells(chart, tables, cells);
+    benchmark::DoNotOptimize(cells);
+  }
+}
+BENCHMARK(BM_PreciseSiderealChart)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 // What the divisional charts and the dasha add to one Indian chart: the six divisions' cells
 // and the nine mahadashas with their antardashas. Compare with BM_SiderealChart.
 void BM_DivisionsAndDasha(benchmark::State& state) {

@@ -147,6 +147,10 @@ void ChartWindow::CreateChartFrame() {
   palette.setColor(QPalette::WindowText, QColor(241, 157, 6));
   lblStyle->setPalette(palette);
   SetAutoSized(lblStyle, QStringLiteral("South Indian Style"));
+
+  lblPositions = AutoSizedLabel(fraChart, 10470, 540, VerdanaFont(8.25, true));
+  lblPositions->setPalette(palette);
+  lblPositions->hide();
 }
 
 void ChartWindow::CreateViewSelector() {
@@ -375,6 +379,13 @@ void ChartWindow::ShowIndianAppearance(ChartStyle style) {
   Label17->setText(QStringLiteral("Rashi/Moon Sign"));
   SetIndianPlanetNames(*this);
   for (QLabel* label : {Label2, Label6, lblPada, lblLord, Label4, lblAyanamsha}) label->show();
+}
+
+void ChartWindow::ShowPositionsCaption(const ChartRecord& chart) {
+  const std::string_view caption = PositionsCaption(chart);
+  SetAutoSized(lblPositions,
+               QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+  lblPositions->setVisible(!caption.empty());
 }
 
 void ChartWindow::SetStyleCaption(ChartStyle style) {

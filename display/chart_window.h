@@ -57,6 +57,8 @@ class ChartWindow : public QWidget {
   void ShowIndianAppearance(ChartStyle style);
   // Only the chosen Indian drawing visible (the Western wheel is not touched).
   void ShowIndianDrawing(ChartStyle style);
+  // lblPositions: "Precise positions (Lahiri)" under the drawing's name, or nothing.
+  void ShowPositionsCaption(const ChartRecord& chart);
   // lblStyle: the name of the Indian drawing shown.
   void SetStyleCaption(ChartStyle style);
   // The wheel instead of the Indian drawings, and the Western captions beside it.
@@ -73,6 +75,7 @@ class ChartWindow : public QWidget {
   EastChartView* picRashiEast;
   WheelView* picNatal;  // the Western wheel
   QLabel* lblStyle;
+  QLabel* lblPositions;        // says when the positions are precise
   QComboBox* cboDivision;      // the chart views, "Chart" first
   QCheckBox* chkLagnaOnTop;    // shown with the North drawing
   QLabel* lblAscendantDegree;  // the ascendant's degree, and the division's lagna sign

@@ -262,6 +262,16 @@ void MainWindow::CreateMenus() {
   mnuLagnaOnTop = mnuChartStyle->addAction(QStringLiteral("North: &Lagna on Top, Houses Fixed"));
   mnuLagnaOnTop->setCheckable(true);
   mnuView->addSeparator();
+  mnuPrecise = mnuView->addAction(QStringLiteral("&Precise positions"));
+  mnuPrecise->setCheckable(true);
+  connect(mnuPrecise, &QAction::triggered, this, &MainWindow::precisePositionsChosen);
+  mnuTrueNode = mnuView->addAction(QStringLiteral("&True node"));
+  mnuTrueNode->setCheckable(true);
+  // The formulas know only the mean node.
+  mnuTrueNode->setEnabled(false);
+  connect(mnuPrecise, &QAction::toggled, mnuTrueNode, &QAction::setEnabled);
+  connect(mnuTrueNode, &QAction::triggered, this, &MainWindow::trueNodeChosen);
+  mnuView->addSeparator();
   mnuColorStyle = mnuView->addMenu(QStringLiteral("Colo&r Style"));
   mnuColorStyle->menuAction()->setVisible(false);
   mnuColorOn = mnuColorStyle->addAction(QStringLiteral("O&n"));

@@ -101,6 +101,8 @@ class MainWindow : public QMainWindow {
   QAction* mnuSouthStyle;
   QAction* mnuEastStyle;
   QAction* mnuNatalIndian;
+  QAction* mnuPrecise;     // "Precise positions": the program keeps the choice, not this window
+  QAction* mnuTrueNode;    // "True node" for Rahu and Ketu, with precise positions only
   QAction* mnuLagnaOnTop;  // North's house-fixed form
   QMenu* mnuColorStyle;
   QAction* mnuColorOn;
@@ -130,6 +132,8 @@ class MainWindow : public QMainWindow {
   void printRequested();
   void saveJpegRequested();
   void aboutRequested();
+  void precisePositionsChosen(bool precise);
+  void trueNodeChosen(bool trueNode);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -75,6 +75,11 @@ int UtcOffsetMinutesOf(const ChartRecord& c) {
   return ZoneIsEast(c) ? minutes : -minutes;
 }
 
+double JulianDayUt(const ChartRecord& c) {
+  // The whole day number belongs to the civil date's noon.
+  return c.JulianDayNumber - 0.5 + c.UniversalTimeHours / 24;
+}
+
 double JulianDayNumberOf(int month, int day, int year) {
   // Months counted from March of year -4800, so leap days fall at the end of each year.
   const std::int64_t c = 12 * (static_cast<std::int64_t>(year) + 4800) + month - 3;

@@ -13,6 +13,10 @@ void PrepareBirthMoment(ChartRecord& chart);
 // included (after PrepareBirthMoment).
 int UtcOffsetMinutesOf(const ChartRecord& chart);
 
+// The Julian day of the birth moment in universal time, from the record's day number and
+// universal time (PrepareBirthMoment has run).
+double JulianDayUt(const ChartRecord& chart);
+
 // The whole day number of a civil date (Julian count, Gregorian correction after 1582).
 double JulianDayNumberOf(int month, int day, int year);
 

@@ -15,8 +15,17 @@ std::string_view LastThree(std::string_view text) {
   return text.size() <= 3 ? text : text.substr(text.size() - 3);
 }
 
-void RunEngine(ChartRecord& chart, ChartMode mode) {
+void RunEngine(ChartRecord& chart, ChartMode mode, const EngineOptions& options) {
+  chart.Positions = options.Positions;
+  chart.Node = options.Positions == PositionSource::Precise ? options.Node : LunarNode::Mean;
   PrepareBirthMoment(chart);
+  if (options.Positions == PositionSource::Precise) {
+    const ApparentPlaces places = ComputeApparentPlaces(JulianDayUt(chart), chart.Node);
+    SetPreciseAyanamsa(chart, mode, places.AyanamsaDeg);
+    ComputeAngles(chart);
+    PlacePreciseBodies(chart, mode, places);
+    return;
+  }
   ComputeAyanamsa(chart, mode);
   ComputeAngles(chart);
   ComputeMoon(chart, mode);
@@ -38,11 +47,15 @@ std::optional<int> SignIn(const auto& abbreviations, std::string_view abbreviati
 
 }  // namespace
 
-void RunSiderealEngine(ChartRecord& chart) {
-  RunEngine(chart, ChartMode::Sidereal);
+void RunSiderealEngine(ChartRecord& chart, const EngineOptions& options) {
+  RunEngine(chart, ChartMode::Sidereal, options);
 }
-void RunTropicalEngine(ChartRecord& chart) {
-  RunEngine(chart, ChartMode::Tropical);
+void RunTropicalEngine(ChartRecord& chart, const EngineOptions& options) {
+  RunEngine(chart, ChartMode::Tropical, options);
+}
+
+std::string_view PositionsCaption(const ChartRecord& chart) {
+  return chart.Positions == PositionSource::Precise ? "Precise positions (Lahiri)" : "";
 }
 
 void SetDisplayValues(ChartRecord& c) {

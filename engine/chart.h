@@ -12,10 +12,23 @@
 
 namespace velmora {
 
+// How a chart is computed. The defaults are the program's own formulas, which every chart
+// has always been made with; precise positions are the user's choice.
+struct EngineOptions {
+  PositionSource Positions = PositionSource::Formula;
+  LunarNode Node = LunarNode::Mean;  // only precise positions offer the true node
+};
+
 // PrepareBirthMoment, ComputeAyanamsa, ComputeAngles, ComputeMoon, ComputePlanets: each
-// step reads what the one before wrote, so the order is fixed.
-void RunSiderealEngine(ChartRecord& chart);
-void RunTropicalEngine(ChartRecord& chart);
+// step reads what the one before wrote, so the order is fixed. Precise positions take the
+// ayanamsa, the Moon, the planets and the node from the ephemeris libraries instead and keep
+// the rest, the ascendant formula included.
+void RunSiderealEngine(ChartRecord& chart, const EngineOptions& options = {});
+void RunTropicalEngine(ChartRecord& chart, const EngineOptions& options = {});
+
+// What a window or a report shows to say how the positions were computed: "Precise
+// positions (Lahiri)", or nothing for the formulas.
+std::string_view PositionsCaption(const ChartRecord& chart);
 
 // Ayanamsa without its sign, the ascendant's sign and lagna name, nakshatra, rashi, lord
 // and pada, as the "Other Details" frame shows them.

@@ -23,6 +23,15 @@ inline constexpr int kLastYear = 2050;
 
 enum class ChartMode { Sidereal, Tropical };
 
+// Where the positions come from: the program's own short formulas (what every chart has
+// always shown) or the apparent places of date from the ephemeris libraries, with the
+// Lahiri ayanamsa.
+enum class PositionSource : std::int8_t { Formula, Precise };
+
+// Rahu as the mean node or as the node of the Moon's osculating orbit; the formulas
+// always give the mean node.
+enum class LunarNode : std::int8_t { Mean, True };
+
 // Which way the zone correction goes. Zone rows carry their side in the sign of their
 // numbers; only the zero rows (GMT, UT) leave it to the hemisphere of the birth place.
 enum class ZoneDirection : std::int8_t { FromLongitude, East, West };
@@ -116,12 +125,18 @@ struct ChartRecord {
   std::string NakshatraInfoKey;
   std::string LagnaInfoKey;
   std::string RashiInfoKey;
+
+  // How this instance was computed, so the window, the reports and everything derived from
+  // the longitudes can say so.
+  PositionSource Positions = PositionSource::Formula;
+  LunarNode Node = LunarNode::Mean;
 };
 
 // Calls visit(name, value) for every field of the record, in declaration order, so that
 // writers such as the command-line tool's JSON output never fall behind the struct.
-// Longitudes is the one field left out: scripts read it by body name, under its own key
-// beside the two records, and the records' own objects stay as they always were.
+// Longitudes is left out: scripts read it by body name, under its own key beside the two
+// records, and the records' own objects stay as they always were. So are the two fields
+// that say how the record was computed: only a precise chart's output names them.
 template <class Visitor>
 void VisitChartFields(const ChartRecord& r, Visitor&& visit) {
   visit("BirthName", r.BirthName);

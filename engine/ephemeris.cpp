@@ -124,6 +124,11 @@ Heliocentric SolveOrbit(const OrbitalElements& e, double t) {
 // Jupiter, Saturn (rows 0 and 1 of the table hold the Sun and the Moon).
 constexpr std::array<int, 6> kTableRowOfElement = {2, 3, 0, 4, 5, 6};
 
+// The body of each of those element rows.
+constexpr std::array<PreciseBody, 6> kBodyOfElement = {PreciseBody::Mercury, PreciseBody::Venus,
+                                                       PreciseBody::Sun,     PreciseBody::Mars,
+                                                       PreciseBody::Jupiter, PreciseBody::Saturn};
+
 constexpr std::array<std::string_view, 11> kEnglishNames = {
     "Sun",    "Moon", "Mercury", "Venus",     "Mars",     "Jupiter",
     "Saturn", "Rahu", "Ketu",    "Ascendant", "Midheaven"};
@@ -183,6 +188,28 @@ double GeocentricLongitude(int row, double t, EarthPosition earth) {
   double lambda = Atan2Quadrant(y - earth.Y, x - earth.X) * 180 / kPi;
   lambda = turns::WhileAbove360Subtract(lambda);
   return turns::WhileNegativeAdd360(lambda);
+}
+
+// The planet table from the position texts: Sun ... Saturn, Rahu, Ketu, the ascendant and,
+// in the Indian chart, the midheaven.
+void FillPlanetTable(ChartRecord& c, ChartMode mode) {
+  auto& texts = c.PlanetPositionTexts;
+  for (int element = 0; element <= 5; ++element) {
+    const auto tableRow =
+        static_cast<std::size_t>(kTableRowOfElement[static_cast<std::size_t>(element)]);
+    ChartPositionTextTo(texts[tableRow], c.BodySiderealTexts[static_cast<std::size_t>(element)]);
+  }
+  ChartPositionTextTo(texts[1], c.MoonText);
+  ChartPositionTextTo(texts[7], c.RahuText);
+  ChartPositionTextTo(texts[8], c.KetuText);
+  ChartPositionTextTo(texts[9], c.AscendantText);
+  // The tropical table has no midheaven row, so its names stop where its positions do.
+  const std::size_t namedRows = mode == ChartMode::Sidereal ? kEnglishNames.size() : 10;
+  for (std::size_t row = 0; row < namedRows; ++row) {
+    c.PlanetEnglishNames[row] = kEnglishNames[row];
+    c.PlanetVedicNames[row] = kVedicNames[row];
+  }
+  if (mode == ChartMode::Sidereal) ChartPositionTextTo(texts[10], c.MidheavenText);
 }
 
 }  // namespace
@@ -247,23 +274,32 @@ void ComputePlanets(ChartRecord& c, ChartMode mode) {
   c.Longitudes[7] = turns::Normalised360(rahu);
   c.Longitudes[8] = turns::Normalised360(ketu);
 
-  auto& texts = c.PlanetPositionTexts;
-  for (int element = 0; element <= 5; ++element) {
-    const auto tableRow =
-        static_cast<std::size_t>(kTableRowOfElement[static_cast<std::size_t>(element)]);
-    ChartPositionTextTo(texts[tableRow], c.BodySiderealTexts[static_cast<std::size_t>(element)]);
+  FillPlanetTable(c, mode);
+}
+
+void PlacePreciseBodies(ChartRecord& c, ChartMode mode, const ApparentPlaces& places) {
+  const auto& l = places.LongitudesDeg;
+  const double moon = turns::Normalised360(l[static_cast<std::size_t>(PreciseBody::Moon)] +
+                                           c.MoonAyanamsaCorrection);
+  c.MoonLongitude = moon;
+  c.Longitudes[kMoonRow] = moon;
+  FormatLongitudeTo(c.MoonText, moon);
+  MoonNakshatraOf(c, c.MoonLongitude);
+  MoonSignOf(c, c.MoonText, mode);
+
+  for (std::size_t row = 0; row < kBodyOfElement.size(); ++row) {
+    const double lambda = turns::Normalised360(l[static_cast<std::size_t>(kBodyOfElement[row])] +
+                                               c.AyanamsaCorrection);
+    FormatLongitudeTo(c.BodySiderealTexts[row], lambda);
+    c.Longitudes[static_cast<std::size_t>(kTableRowOfElement[row])] = lambda;
   }
-  ChartPositionTextTo(texts[1], c.MoonText);
-  ChartPositionTextTo(texts[7], c.RahuText);
-  ChartPositionTextTo(texts[8], c.KetuText);
-  ChartPositionTextTo(texts[9], c.AscendantText);
-  // The tropical table has no midheaven row, so its names stop where its positions do.
-  const std::size_t namedRows = mode == ChartMode::Sidereal ? kEnglishNames.size() : 10;
-  for (std::size_t row = 0; row < namedRows; ++row) {
-    c.PlanetEnglishNames[row] = kEnglishNames[row];
-    c.PlanetVedicNames[row] = kVedicNames[row];
-  }
-  if (mode == ChartMode::Sidereal) ChartPositionTextTo(texts[10], c.MidheavenText);
+  const double rahu = turns::Normalised360(places.NodeLongitudeDeg + c.AyanamsaCorrection);
+  const double ketu = turns::Normalised360(rahu + 180);
+  FormatLongitudeTo(c.RahuText, rahu);
+  FormatLongitudeTo(c.KetuText, ketu);
+  c.Longitudes[7] = rahu;
+  c.Longitudes[8] = ketu;
+  FillPlanetTable(c, mode);
 }
 
 }  // namespace velmora

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "chart_record.h"
+#include "precise_ephemeris.h"
 
 namespace velmora {
 
@@ -12,6 +13,10 @@ void ComputeMoon(ChartRecord& chart, ChartMode mode);
 // The planets from Keplerian elements, the nodes from the mean node, and the planet table.
 // Runs last: the table also carries the Moon and the two angles.
 void ComputePlanets(ChartRecord& chart, ChartMode mode);
+
+// The Moon, the planets and the node from apparent places of date instead of the formulas,
+// turned sidereal by the record's ayanamsa corrections, then the planet table as above.
+void PlacePreciseBodies(ChartRecord& chart, ChartMode mode, const ApparentPlaces& places);
 
 // Geocentric ecliptic longitude in degrees of element row 0..8 (row 2, the Earth, gives the
 // Sun) at day number d from 2000-01-01 12:00.

@@ -103,6 +103,16 @@ void ComputeMoonAyanamsa(ChartRecord& c, ChartMode mode) {
   if (mode == ChartMode::Tropical) c.MoonAyanamsaCorrection = 0;
 }
 
+void SetPreciseAyanamsa(ChartRecord& c, ChartMode mode, double ayanamsaDeg) {
+  c.AyanamsaCorrection = -ayanamsaDeg;
+  c.MoonAyanamsaCorrection = -ayanamsaDeg;
+  FormatSignedDegreesTo(c.AyanamsaText, c.AyanamsaCorrection);
+  if (mode == ChartMode::Tropical) {
+    c.AyanamsaCorrection = 0;
+    c.MoonAyanamsaCorrection = 0;
+  }
+}
+
 void FormatLongitudeTo(std::string& out, double x) {
   const Dms dms = SplitDegrees(x);
   const long long sign = dms.Degrees / 30;

@@ -119,6 +119,10 @@ std::string_view LastThreeTrimmed(std::string_view text);
 void ComputeAyanamsa(ChartRecord& chart, ChartMode mode);
 void ComputeMoonAyanamsa(ChartRecord& chart, ChartMode mode);
 
+// The precise chart's ayanamsa (degrees, Lahiri) in place of both formulas: the text and the
+// two corrections, which the tropical chart sets to 0 as it does for the formulas.
+void SetPreciseAyanamsa(ChartRecord& chart, ChartMode mode, double ayanamsaDeg);
+
 // "5° 7' 9\" Leo": degrees within the sign, minutes, truncated seconds, sign abbreviation.
 std::string FormatLongitude(double degrees);
 // "-23° 51' 14\"": signed whole degrees, minutes, truncated seconds.

@@ -13,11 +13,11 @@ namespace {
 // Steps 1 to 13 of the South procedure, which all three buttons run; `pressed` is the style
 // button of the main window pressed at the end.
 bool SouthProcedure(ChartStyle pressed, BirthForm& form, LookupTables& tables,
-                    ChartRecord& sidereal, ChartWindowHost& host) {
+                    ChartRecord& sidereal, ChartWindowHost& host, const EngineOptions& options) {
   if (!form.ValidateInput()) return false;
   FillZoneTables(tables);
   ReadBirthData(sidereal, form.Data());
-  RunSiderealEngine(sidereal);
+  RunSiderealEngine(sidereal, options);
   SetDisplayValues(sidereal);
 
   MainWindow& main = host.EnsureMainWindow();
@@ -26,6 +26,7 @@ bool SouthProcedure(ChartStyle pressed, BirthForm& form, LookupTables& tables,
   // opened from the main window) is brought up to date here.
   window.FillHeader(sidereal);
   window.ShowOtherDetails(sidereal);
+  window.ShowPositionsCaption(sidereal);
   window.ShowPositions(sidereal, 11);
   CellTexts cells;
   FillIndianCells(sidereal, tables, cells);
@@ -57,8 +58,9 @@ bool SouthProcedure(ChartStyle pressed, BirthForm& form, LookupTables& tables,
 }  // namespace
 
 bool RunIndianChartCommand(ChartStyle style, BirthForm& form, LookupTables& tables,
-                           ChartRecord& sidereal, ChartWindowHost& host) {
-  if (!SouthProcedure(style, form, tables, sidereal, host)) return false;
+                           ChartRecord& sidereal, ChartWindowHost& host,
+                           const EngineOptions& options) {
+  if (!SouthProcedure(style, form, tables, sidereal, host, options)) return false;
   // The North and East buttons switch the window over after the South procedure.
   if (style != ChartStyle::South) host.EnsureMainWindow().chartWindow().ShowIndianAppearance(style);
   return true;

@@ -13,7 +13,9 @@ class ChartWindowHost;
 
 // Runs the whole command for the button of `style`. False when validation stopped it, in
 // which case nothing else has happened.
+// `options` choose the formulas or precise positions.
 bool RunIndianChartCommand(ChartStyle style, BirthForm& form, LookupTables& tables,
-                           ChartRecord& sidereal, ChartWindowHost& host);
+                           ChartRecord& sidereal, ChartWindowHost& host,
+                           const EngineOptions& options = {});
 
 }  // namespace velmora

@@ -28,16 +28,17 @@ QString Text(std::string_view utf8) {
 }  // namespace
 
 bool Command2_Click(BirthForm& form, const LookupTables& tables, ChartRecord& tropical,
-                    ChartWindowHost& host) {
+                    ChartWindowHost& host, const EngineOptions& options) {
   if (!form.ValidateInput()) return false;
   ReadBirthData(tropical, form.Data());
 
   MainWindow& main = host.EnsureMainWindow();
   ChartWindow& window = main.chartWindow();
   window.FillHeader(tropical);
-  RunTropicalEngine(tropical);
+  RunTropicalEngine(tropical, options);
   for (int i = 0; i < 12; ++i) window.picNatal->SetSectorText(i, QString());
   window.ShowPositions(tropical, 10);
+  window.ShowPositionsCaption(tropical);
 
   const WesternWheel wheel = ComputeWesternWheel(tropical, tables);
   if (wheel.Ascendant) window.lblLagna->setText(Text(*wheel.Ascendant));

@@ -3,6 +3,7 @@
 // left as the last Indian chart left them.
 #pragma once
 
+#include "engine/chart.h"
 #include "engine/chart_record.h"
 #include "engine/zones.h"
 
@@ -13,6 +14,6 @@ class ChartWindowHost;
 
 // False when validation stopped it, in which case nothing else has happened.
 bool Command2_Click(BirthForm& form, const LookupTables& tables, ChartRecord& tropical,
-                    ChartWindowHost& host);
+                    ChartWindowHost& host, const EngineOptions& options = {});
 
 }  // namespace velmora

@@ -10,6 +10,7 @@ VELMORA_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  liberfa-dev liberfa1 libnova-dev libnova-0.16-0
   xvfb xauth
   fonts-dejavu-core fonts-lohit-deva poppler-utils
   desktop-file-utils appstream dpkg-dev

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -123,10 +125,10 @@ TEST(ChartToolTest, HelpNamesEveryOptionAndVersionComesFromTheBuild) {
   const ToolResult help = RunTool({"--help"});
   EXPECT_EQ(help.ExitStatus, kExitOk);
   for (const char* flag :
-       {"--name",   "--date",   "--time",       "--zone",    "--lat",     "--lon",
-        "--dst",    "--city",   "--state",      "--country", "--western", "--json",
-        "--output", "--open",   "--save-chart", "--zones",   "--place",   "--tz",
-        "--no-dst", "--places", "Exit status"}) {
+       {"--name",   "--date",   "--time",       "--zone",      "--lat",     "--lon",
+        "--dst",    "--city",   "--state",      "--country",   "--western", "--json",
+        "--output", "--open",   "--save-chart", "--zones",     "--place",   "--tz",
+        "--no-dst", "--places", "--precise",    "--true-node", "--pdf",     "Exit status"}) {
     EXPECT_NE(help.Out.find(flag), std::string::npos) << flag;
   }
   EXPECT_EQ(RunTool({"--version"}).Out, std::string("velmora-chart ") + kVersion + "\n");
@@ -412,6 +414,84 @@ TEST(ChartToolTest, JsonAnglesLieIn0To360AndBothTablesNameTheirRows) {
        {"\"PlanetEnglishNames\": [\n      \"Sun\",", "\"PlanetVedicNames\": [\n      \"Surya\","}) {
     EXPECT_NE(json.find(names, tropical), std::string::npos) << names;
   }
+}
+
+struct PositionsCase {
+  const char* Name;
+  std::vector<std::string_view> Flags;
+  const char* Rahu;           // the report's Rahu line
+  bool SaysPrecise;           // "Precise positions (Lahiri)" closes the report
+  const char* JsonPositions;  // the record's "Positions" in --json, or none
+  const char* JsonNode;
+};
+
+class ChartToolPositionsTest : public testing::TestWithParam<PositionsCase> {};
+
+TEST_P(ChartToolPositionsTest, ReportAndJsonSayHowTheChartWasComputed) {
+  const PositionsCase& p = GetParam();
+  std::vector<std::string_view> args = Delhi();
+  args.insert(args.end(), p.Flags.begin(), p.Flags.end());
+  const ToolResult report = RunTool(args);
+  ASSERT_EQ(report.ExitStatus, kExitOk) << report.Err;
+  EXPECT_NE(report.Out.find(std::string("\n") + p.Rahu + "\n"), std::string::npos) << report.Out;
+  const std::string caption = "\nPrecise positions (Lahiri)\n";
+  EXPECT_EQ(report.Out.ends_with(caption), p.SaysPrecise) << report.Out;
+
+  args.push_back("--json");
+  const std::string json = RunTool(args).Out;
+  for (const char* record : {"\"sidereal\": {", "\"tropical\": {"}) {
+    const std::size_t from = json.find(record);
+    ASSERT_NE(from, std::string::npos);
+    const std::size_t next = json.find("\"RashiInfoKey\"", from);
+    const std::size_t positions = json.find("\"Positions\": ", next);
+    const std::size_t end = json.find('}', next);
+    if (!p.JsonPositions) {
+      EXPECT_TRUE(positions == std::string::npos || positions > end) << record;
+      continue;
+    }
+    ASSERT_LT(positions, end) << record;
+    EXPECT_NE(json.find(std::string("\"Positions\": \"") + p.JsonPositions + "\"", next),
+              std::string::npos);
+    EXPECT_NE(json.find(std::string("\"Node\": \"") + p.JsonNode + "\"", next), std::string::npos);
+    EXPECT_NE(json.find("\"Ayanamsa\": \"Lahiri\"", next), std::string::npos);
+  }
+}
+
+// swetest for 15 June 1980 05:00 UT less the Lahiri ayanamsa: mean node 119.5129 (29 Can
+// 30), true node 118.0651 (28 Can 03).
+INSTANTIATE_TEST_SUITE_P(
+    Modes, ChartToolPositionsTest,
+    testing::Values(PositionsCase{"Formulas", {}, "Rahu 28 Can 35", false, nullptr, nullptr},
+                    PositionsCase{
+                        "Precise", {"--precise"}, "Rahu 29 Can 30", true, "Precise", "Mean"},
+                    PositionsCase{"PreciseTrueNode",
+                                  {"--precise", "--true-node"},
+                                  "Rahu 28 Can 03",
+                                  true,
+                                  "Precise",
+                                  "True"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(ChartToolTest, TrueNodeWithoutPreciseIsAUsageError) {
+  std::vector<std::string_view> args = Delhi();
+  args.push_back("--true-node");
+  const ToolResult r = RunTool(args);
+  EXPECT_EQ(r.ExitStatus, kExitBadInput);
+  EXPECT_EQ(r.Out, "");
+  EXPECT_EQ(r.Err,
+            "velmora-chart: --true-node needs --precise (the formulas give the mean node)\n");
+}
+
+TEST(ChartToolTest, PreciseExportFileKeepsTheReportFormat) {
+  const std::string path = testing::TempDir() + "precise_report.txt";
+  std::vector<std::string_view> args = Delhi();
+  args.insert(args.end(), {"--precise", "--output", path});
+  ASSERT_EQ(RunTool(args).ExitStatus, kExitOk);
+  std::ifstream in(path, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(bytes.find("Rahu 29 Can 30\r\n"), std::string::npos);
+  EXPECT_EQ(bytes.find("Precise"), std::string::npos);
+  std::remove(path.c_str());
 }
 
 nlohmann::json DelhiJson() {

@@ -253,9 +253,9 @@ class IndianChartTest : public QObject {
     for (QAction* hidden : {m.mnuSaveAsText->menuAction(), m.mnuMakeMoney}) {
       QVERIFY2(!hidden->isVisible(), qPrintable(hidden->text()));
     }
-    // The View menu is shown: it carries the divisional charts.
-    for (QAction* shown :
-         {m.mnuBack, m.mnuExit, m.mnuHelp->menuAction(), m.mnuDonate, m.mnuView->menuAction()})
+    // The View menu is shown: it carries the divisional charts and the precise positions.
+    for (QAction* shown : {m.mnuBack, m.mnuExit, m.mnuHelp->menuAction(), m.mnuDonate,
+                           m.mnuView->menuAction(), m.mnuPrecise})
       QVERIFY(shown->isVisible());
     QVERIFY(m.mnuToolbar->isChecked());
     QVERIFY(m.mnuStatusBar->isChecked());

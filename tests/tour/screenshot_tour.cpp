@@ -81,5 +81,12 @@ int main(int argc, char** argv) {
   f.form().Command2->click();
   f.main()->resize(1280, 820);
   Save(*f.main(), "chart-western");
+  f.app->Back();
+
+  f.Fill(BirthEntry{});
+  f.app->SetPrecisePositions(true);
+  f.form().cmdCalculate->click();
+  f.main()->resize(1280, 820);
+  Save(*f.main(), "chart-south-indian-precise");
   return 0;
 }
