@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/chart.h"
 #include "engine/dasha.h"
 #include "engine/divisional.h"
 #include "engine/report.h"
@@ -423,6 +424,10 @@ void WriteIndianChart(ReportWriter& w, const ReportSources& s) {
   w.Heading(QStringLiteral("Planetary Position"));
   w.Grid({QStringLiteral("Planet"), QStringLiteral("Position")}, PositionRows(c, kIndianPositions),
          {50, 50});
+  // A reader comparing with another program's tables must know which positions these are.
+  if (const std::string_view caption = PositionsCaption(c); !caption.empty()) {
+    w.Paragraph(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+  }
 }
 
 QString DashaDate(const ChartRecord& c, double daysFromBirth) {

@@ -34,15 +34,15 @@ Run Tool(const QStringList& args) {
 }
 
 // The Delhi birth computed here, to know what the report must say.
-ChartRecord DelhiChart(ChartMode mode) {
+ChartRecord DelhiChart(ChartMode mode, const EngineOptions& options = {}) {
   const BirthFormData f = DelhiBirth();
   ChartRecord chart;
   ReadBirthData(chart, f);
   if (mode == ChartMode::Sidereal) {
-    RunSiderealEngine(chart);
+    RunSiderealEngine(chart, options);
     SetDisplayValues(chart);
   } else {
-    RunTropicalEngine(chart);
+    RunTropicalEngine(chart, options);
   }
   return chart;
 }
@@ -55,21 +55,28 @@ class ReportToolTest : public QObject {
  private slots:
   void pdfHoldsTheChart_data() {
     QTest::addColumn<bool>("western");
-    QTest::newRow("Indian chart") << false;
-    QTest::newRow("with the Western wheel") << true;
+    QTest::addColumn<bool>("precise");
+    QTest::newRow("Indian chart") << false << false;
+    QTest::newRow("with the Western wheel") << true << false;
+    QTest::newRow("precise positions") << false << true;
   }
   void pdfHoldsTheChart() {
     QFETCH(bool, western);
+    QFETCH(bool, precise);
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("asha.pdf"));
     QStringList args = kDelhi;
     if (western) args << QStringLiteral("--western");
+    if (precise) args << QStringLiteral("--precise");
+    EngineOptions options;
+    if (precise) options.Positions = PositionSource::Precise;
     const Run run = Tool(args << QStringLiteral("--pdf") << pdf);
     QCOMPARE(run.Status, 0);
     QCOMPARE(run.Err, QString());
     const QString text = PdfText(pdf);
     QVERIFY(text.contains(QStringLiteral("Birth Chart of Asha Rao")));
-    const ChartRecord sidereal = DelhiChart(ChartMode::Sidereal);
+    const ChartRecord sidereal = DelhiChart(ChartMode::Sidereal, options);
+    QCOMPARE(text.contains(QStringLiteral("Precise positions (Lahiri)")), precise);
     for (std::size_t body = 0; body < 9; ++body) {
       QVERIFY(text.contains(QString::fromStdString(sidereal.PlanetPositionTexts[body])));
     }
