@@ -9,7 +9,6 @@
 
 #include "engine/atlas.h"
 #include "engine/birth_data.h"
-#include "engine/calendar_time.h"
 #include "engine/chart.h"
 #include "engine/chart_file.h"
 #include "engine/json_chart_file.h"
@@ -445,28 +444,6 @@ std::string WesternTable(const ChartRecord& t, const WesternWheel& wheel) {
     out += ": " + SectorLine(wheel.Sectors[i]) + "\n";
   }
   return out;
-}
-
-void WritePlace(JsonWriter& json, const ChartRecord& c) {
-  json.BeginObject();
-  json.Key("city");
-  json.String(c.BirthCity);
-  json.Key("state");
-  json.String(c.BirthState);
-  json.Key("country");
-  json.String(c.BirthCountry);
-  json.Key("latitude");
-  json.Number(c.Latitude);
-  json.Key("longitude");
-  json.Number(c.Longitude == 0 ? 0.0 : -c.Longitude);  // the record counts west positive
-  json.Key("timeZone");
-  json.OptionalString(c.TimeZoneName.empty() ? std::nullopt
-                                             : std::optional<std::string_view>(c.TimeZoneName));
-  json.Key("utcOffsetMinutes");
-  json.Integer(UtcOffsetMinutesOf(c));
-  json.Key("daylightSaving");
-  json.Boolean(c.IsDaylightSaving);
-  json.EndObject();
 }
 
 std::string ChartJson(const ChartRecord& sidereal, const CellTexts& cells,

@@ -1,5 +1,6 @@
 #include "json_writer.h"
 
+#include "engine/calendar_time.h"
 #include "engine/dasha.h"
 #include "engine/divisional.h"
 #include "engine/turns.h"
@@ -263,6 +264,28 @@ void WriteDashaBalance(JsonWriter& json, const ChartRecord& sidereal) {
   json.Integer(balance.Months);
   json.Key("days");
   json.Integer(balance.Days);
+  json.EndObject();
+}
+
+void WritePlace(JsonWriter& json, const ChartRecord& c) {
+  json.BeginObject();
+  json.Key("city");
+  json.String(c.BirthCity);
+  json.Key("state");
+  json.String(c.BirthState);
+  json.Key("country");
+  json.String(c.BirthCountry);
+  json.Key("latitude");
+  json.Number(c.Latitude);
+  json.Key("longitude");
+  json.Number(c.Longitude == 0 ? 0.0 : -c.Longitude);  // the record counts west positive
+  json.Key("timeZone");
+  json.OptionalString(c.TimeZoneName.empty() ? std::nullopt
+                                             : std::optional<std::string_view>(c.TimeZoneName));
+  json.Key("utcOffsetMinutes");
+  json.Integer(UtcOffsetMinutesOf(c));
+  json.Key("daylightSaving");
+  json.Boolean(c.IsDaylightSaving);
   json.EndObject();
 }
 

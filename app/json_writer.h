@@ -50,5 +50,8 @@ void WriteDivisional(JsonWriter& json, const ChartRecord& sidereal);
 void WriteDasha(JsonWriter& json, const ChartRecord& sidereal);
 // {"lord", "years", "months", "days"} of the mahadasha left at birth.
 void WriteDashaBalance(JsonWriter& json, const ChartRecord& sidereal);
+// {"city", "state", "country", "latitude", "longitude" (north and east positive), "timeZone",
+// "utcOffsetMinutes", "daylightSaving"}: where and in which time the chart was cast.
+void WritePlace(JsonWriter& json, const ChartRecord& chart);
 
 }  // namespace velmora
