@@ -1,12 +1,10 @@
 // Writing a file so that the old one survives any failure before the new one is complete.
 #include "output/atomic_file.h"
 #include "file_contents.h"
+#include "file_size_limit.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
-
-#include <csignal>
 
 #include <QDir>
 #include <QFile>
@@ -16,6 +14,7 @@ namespace velmora {
 namespace {
 
 using test::Contents;
+using test::FileSizeLimit;
 
 void Put(const QString& path, const QByteArray& bytes) {
   QFile file(path);
@@ -54,27 +53,6 @@ TEST(AtomicFileDeathTest, InterruptedSaveLeavesTheOldFileIntact) {
   EXPECT_EQ(Contents(path), "old contents");
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("rao.vmx")});
 }
-
-// A disk that fills up while the new bytes are flushed: the file-size limit makes the very
-// write that a full disk would refuse fail the same way, without needing a small disk.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*previousHandler_)(int) = nullptr;
-};
 
 TEST(AtomicFileTest, AWriteThatFailsOnFlushKeepsTheOldFileAndSaysWhy) {
   QTemporaryDir folder;

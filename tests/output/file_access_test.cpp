@@ -1,16 +1,15 @@
 // Reading and replacing files by name: special files refused, planted links never followed,
 // the old file kept whole and with its permissions, and a pipe never waited on.
 #include "output/file_access.h"
+#include "file_size_limit.h"
 #include "temp_folder.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <string>
 
@@ -19,6 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Folder = test::TempFolder;
+using test::FileSizeLimit;
 
 void Put(const std::string& path, const std::string& bytes, mode_t mode = 0644) {
   test::PutFile(path, bytes);
@@ -155,26 +155,6 @@ TEST(ReplaceFileTest, ThroughALinkTheDesktopChecksTheFileItReaches) {
             std::optional<std::string>("it is a named pipe, not a regular file"));
   EXPECT_EQ(RefusalToReplace(folder / "missing", true), std::nullopt);
 }
-
-// A disk that fills up mid-write: the file-size limit makes the write fail the same way.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*previousHandler_)(int) = nullptr;
-};
 
 TEST(ReplaceFileTest, AFailedWriteKeepsTheOldFileAndSaysWhy) {
   Folder folder;
