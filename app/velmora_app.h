@@ -11,7 +11,7 @@
 #include "display/main_window.h"
 #include "engine/chart.h"
 #include "engine/chart_record.h"
-#include "engine/zones.h"
+#include "engine/places/zones.h"
 #include "input/birth_form.h"
 #include "output/remembered_paths.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/atlas.h"
-#include "engine/time_zones.h"
+#include "engine/places/atlas.h"
+#include "engine/places/time_zones.h"
 
 namespace velmora {
 namespace {

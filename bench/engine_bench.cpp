@@ -6,12 +6,12 @@
 
 #include "engine/birth_data.h"
 #include "engine/chart.h"
-#include "engine/chart_file.h"
-#include "engine/dasha.h"
-#include "engine/divisional.h"
-#include "engine/json_chart_file.h"
-#include "engine/report.h"
-#include "engine/zones.h"
+#include "engine/files/chart_file.h"
+#include "engine/files/json_chart_file.h"
+#include "engine/files/report.h"
+#include "engine/jyotish/dasha.h"
+#include "engine/jyotish/divisional.h"
+#include "engine/places/zones.h"
 #include "example_births.h"
 
 namespace velmora {

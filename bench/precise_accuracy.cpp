@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "engine/precise_ephemeris.h"
+#include "engine/astronomy/precise_ephemeris.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 
 #include <algorithm>
 
-#include "engine/divisional.h"
-#include "engine/report.h"
-#include "engine/time_zones.h"
-#include "engine/zodiac.h"
+#include "engine/files/report.h"
+#include "engine/jyotish/divisional.h"
+#include "engine/jyotish/zodiac.h"
+#include "engine/places/time_zones.h"
 #include "ui/fitting_label.h"
 #include "ui/twips.h"
 #include "ui/ui_style.h"

@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "engine/chart_record.h"
-#include "engine/dasha.h"
+#include "engine/jyotish/dasha.h"
 
 namespace velmora {
 

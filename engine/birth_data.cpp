@@ -1,4 +1,4 @@
-#include "birth_data.h"
+#include "engine/birth_data.h"
 
 #include <cmath>
 #include <cstdlib>

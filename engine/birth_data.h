@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "chart_record.h"
-#include "time_zones.h"
-#include "zones.h"
+#include "engine/chart_record.h"
+#include "engine/places/time_zones.h"
+#include "engine/places/zones.h"
 
 namespace velmora {
 

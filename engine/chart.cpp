@@ -1,9 +1,9 @@
-#include "chart.h"
+#include "engine/chart.h"
 
-#include "angles.h"
-#include "calendar_time.h"
-#include "ephemeris.h"
-#include "zodiac.h"
+#include "engine/astronomy/angles.h"
+#include "engine/astronomy/calendar_time.h"
+#include "engine/astronomy/ephemeris.h"
+#include "engine/jyotish/zodiac.h"
 
 namespace velmora {
 namespace {

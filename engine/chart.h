@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "chart_record.h"
-#include "zones.h"
+#include "engine/chart_record.h"
+#include "engine/places/zones.h"
 
 namespace velmora {
 

@@ -19,7 +19,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "engine/report.h"
+#include "engine/files/report.h"
 #include "ui/link_label.h"
 #include "ui/platform.h"
 #include "ui/twips.h"

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "display/chart_window.h"
-#include "engine/atlas.h"
 #include "engine/birth_data.h"
-#include "engine/zones.h"
+#include "engine/places/atlas.h"
+#include "engine/places/zones.h"
 
 class QAction;
 class QCompleter;

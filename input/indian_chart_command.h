@@ -4,7 +4,7 @@
 
 #include "display/chart_window.h"
 #include "engine/chart_record.h"
-#include "engine/zones.h"
+#include "engine/places/zones.h"
 
 namespace velmora {
 

@@ -5,7 +5,7 @@
 
 #include "engine/chart.h"
 #include "engine/chart_record.h"
-#include "engine/zones.h"
+#include "engine/places/zones.h"
 
 namespace velmora {
 

@@ -1,6 +1,6 @@
 #include "planets_in_signs.h"
 
-#include "engine/zodiac.h"
+#include "engine/jyotish/zodiac.h"
 #include "text_table.h"
 
 namespace velmora {

@@ -1,6 +1,6 @@
 #include "chart_file_reader.h"
 
-#include "engine/json_chart_file.h"
+#include "engine/files/json_chart_file.h"
 
 namespace velmora {
 namespace {

@@ -10,7 +10,7 @@
 #include <variant>
 
 #include "engine/birth_data.h"
-#include "engine/chart_file.h"
+#include "engine/files/chart_file.h"
 
 namespace velmora {
 

@@ -10,8 +10,8 @@
 #include "atomic_file.h"
 #include "chart_report.h"
 #include "display/main_window.h"
-#include "engine/divisional.h"
-#include "engine/zones.h"
+#include "engine/jyotish/divisional.h"
+#include "engine/places/zones.h"
 #include "output_messages.h"
 #include "ui/platform.h"
 

@@ -18,10 +18,10 @@
 #include <vector>
 
 #include "engine/chart.h"
-#include "engine/dasha.h"
-#include "engine/divisional.h"
-#include "engine/report.h"
-#include "engine/zodiac.h"
+#include "engine/files/report.h"
+#include "engine/jyotish/dasha.h"
+#include "engine/jyotish/divisional.h"
+#include "engine/jyotish/zodiac.h"
 #include "interpretation/nakshatra_information.h"
 #include "interpretation/picture_lists.h"
 #include "interpretation/planets_in_signs.h"

@@ -1,10 +1,10 @@
 #include "text_export.h"
 
-#include "ui/platform.h"
 #include "atomic_file.h"
 #include "display/main_window.h"
-#include "engine/report.h"
+#include "engine/files/report.h"
 #include "output_messages.h"
+#include "ui/platform.h"
 
 namespace velmora {
 

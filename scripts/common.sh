@@ -8,7 +8,7 @@ VELMORA_JOBS=${VELMORA_JOBS:-$(nproc)}
 VELMORA_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  nlohmann-json3-dev
+  nlohmann-json3-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   liberfa-dev liberfa1 libnova-dev libnova-0.16-0
   xvfb xauth

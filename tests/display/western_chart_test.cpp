@@ -3,7 +3,7 @@
 #include <QtTest>
 
 #include "app_fixture.h"
-#include "engine/report.h"
+#include "engine/files/report.h"
 
 namespace velmora::test {
 namespace {

@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <new>
 
-#include "engine/angles.h"
-#include "engine/calendar_time.h"
-#include "engine/ephemeris.h"
+#include "engine/astronomy/angles.h"
+#include "engine/astronomy/calendar_time.h"
+#include "engine/astronomy/ephemeris.h"
 #include "test_births.h"
 
 namespace {

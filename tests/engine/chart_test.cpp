@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/chart.h"
-#include "engine/zodiac.h"
+#include "engine/jyotish/zodiac.h"
 #include "test_births.h"
 
 namespace velmora {

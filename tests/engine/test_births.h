@@ -3,7 +3,7 @@
 
 #include "engine/birth_data.h"
 #include "engine/chart.h"
-#include "engine/zones.h"
+#include "engine/places/zones.h"
 #include "example_births.h"
 
 #include <cmath>

@@ -12,9 +12,9 @@
 #include <string_view>
 #include <variant>
 
-#include "engine/chart_file.h"
-#include "engine/json_chart_file.h"
-#include "engine/zones.h"
+#include "engine/files/chart_file.h"
+#include "engine/files/json_chart_file.h"
+#include "engine/places/zones.h"
 #include "output/chart_file_reader.h"
 #include "output/file_access.h"
 

@@ -9,7 +9,7 @@
 #include <set>
 #include <string>
 
-#include "engine/zodiac.h"
+#include "engine/jyotish/zodiac.h"
 #include "interpretation/nakshatra_information.h"
 #include "interpretation/picture_lists.h"
 #include "interpretation/planets_in_signs.h"

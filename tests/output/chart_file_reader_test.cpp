@@ -1,7 +1,7 @@
 // Opening a chart file: which files fill the form, and the reason for each that cannot.
 #include "output/chart_file_reader.h"
-#include "engine/json_chart_file.h"
-#include "engine/zones.h"
+#include "engine/files/json_chart_file.h"
+#include "engine/places/zones.h"
 #include "example_births.h"
 
 #include <gtest/gtest.h>

@@ -9,9 +9,9 @@
 #include <QtTest>
 
 #include "app_fixture.h"
-#include "engine/dasha.h"
-#include "engine/divisional.h"
-#include "engine/zodiac.h"
+#include "engine/jyotish/dasha.h"
+#include "engine/jyotish/divisional.h"
+#include "engine/jyotish/zodiac.h"
 #include "interpretation/nakshatra_information.h"
 #include "interpretation/planets_in_signs.h"
 #include "interpretation/sign_information.h"
