@@ -27,6 +27,7 @@ bool VelmoraApp::Start() {
                           MessageIcon::Information, QString::fromUtf8(kApplicationCaption));
     return false;
   }
+  preferences_ = ReadPreferences(platform_.Settings());
   // One font for every window, menus included: each further font costs a lookup at start.
   QApplication::setFont(VerdanaFont(8.25));
   form_ = std::make_unique<BirthForm>(platform_, tables_);
@@ -34,8 +35,9 @@ bool VelmoraApp::Start() {
   connect(form_.get(), &BirthForm::westernChartRequested, this, &VelmoraApp::WesternChart);
   connect(form_.get(), &BirthForm::aboutRequested, this, [this] { ShowAbout(form_.get()); });
   connect(form_.get(), &BirthForm::exitRequested, this, &VelmoraApp::Exit);
-  connect(form_.get(), &BirthForm::openRequested, this,
-          [this] { OpenChartFile(platform_, *form_, mainWindow_.data(), paths_); });
+  connect(form_.get(), &BirthForm::openRequested, this, [this] {
+    OpenChartFile(platform_, *form_, mainWindow_.data(), paths_, preferences_.Style);
+  });
   form_->show();
   return true;
 }
@@ -48,36 +50,73 @@ MainWindow& VelmoraApp::EnsureMainWindow() {
     connect(mainWindow_, &MainWindow::newRequested, this, &VelmoraApp::New);
     connect(mainWindow_, &MainWindow::exitRequested, this, &VelmoraApp::Exit);
     connect(mainWindow_, &MainWindow::aboutRequested, this, [this] { ShowAbout(mainWindow_); });
-    mainWindow_->mnuPrecise->setChecked(engineOptions_.Positions == PositionSource::Precise);
-    mainWindow_->mnuTrueNode->setChecked(engineOptions_.Node == LunarNode::True);
-    connect(mainWindow_, &MainWindow::precisePositionsChosen, this,
-            &VelmoraApp::SetPrecisePositions);
+    mainWindow_->ShowPositionChoices(preferences_.Engine());
+    mainWindow_->chartWindow().SetLagnaOnTop(preferences_.LagnaOnTop);
+    connect(mainWindow_, &MainWindow::classicFormulasChosen, this, &VelmoraApp::SetClassicFormulas);
+    connect(mainWindow_, &MainWindow::ayanamsaChosen, this, &VelmoraApp::SetAyanamsa);
     connect(mainWindow_, &MainWindow::trueNodeChosen, this, &VelmoraApp::SetTrueNode);
+    connect(mainWindow_, &MainWindow::restoreDefaultsRequested, this, &VelmoraApp::RestoreDefaults);
+    connect(mainWindow_, &MainWindow::styleSwitched, this, [this](ChartStyle style) {
+      Preferences now = preferences_;
+      now.Style = style;
+      Remember(now);
+    });
+    connect(&mainWindow_->chartWindow(), &ChartWindow::lagnaOnTopChosen, this, [this](bool on) {
+      Preferences now = preferences_;
+      now.LagnaOnTop = on;
+      Remember(now);
+    });
     ConnectOutputCommands(*mainWindow_);
   }
   return *mainWindow_;
 }
 
 void VelmoraApp::IndianChart(ChartStyle style) {
-  if (RunIndianChartCommand(style, *form_, tables_, sidereal_, *this, engineOptions_))
+  if (RunIndianChartCommand(style, *form_, tables_, sidereal_, *this, engineOptions()))
     shown_ = ShownChart::Indian;
 }
 
 void VelmoraApp::WesternChart() {
-  if (Command2_Click(*form_, tables_, tropical_, *this, engineOptions_))
+  if (Command2_Click(*form_, tables_, tropical_, *this, engineOptions()))
     shown_ = ShownChart::Western;
 }
 
-void VelmoraApp::SetPrecisePositions(bool precise) {
-  engineOptions_.Positions = precise ? PositionSource::Precise : PositionSource::Formula;
-  if (mainWindow_) mainWindow_->mnuPrecise->setChecked(precise);
+void VelmoraApp::SetClassicFormulas(bool classic) {
+  Preferences now = preferences_;
+  now.Positions = classic ? PositionSource::Formula : PositionSource::Precise;
+  Remember(now);
   RecomputeShownChart();
 }
 
+void VelmoraApp::SetAyanamsa(AyanamsaSystem ayanamsa) {
+  Preferences now = preferences_;
+  now.Ayanamsa = ayanamsa;
+  Remember(now);
+  if (now.Positions == PositionSource::Precise) RecomputeShownChart();
+}
+
 void VelmoraApp::SetTrueNode(bool trueNode) {
-  engineOptions_.Node = trueNode ? LunarNode::True : LunarNode::Mean;
-  if (mainWindow_) mainWindow_->mnuTrueNode->setChecked(trueNode);
-  if (engineOptions_.Positions == PositionSource::Precise) RecomputeShownChart();
+  Preferences now = preferences_;
+  now.Node = trueNode ? LunarNode::True : LunarNode::Mean;
+  Remember(now);
+  if (now.Positions == PositionSource::Precise) RecomputeShownChart();
+}
+
+void VelmoraApp::RestoreDefaults() {
+  ForgetPreferences(platform_.Settings());
+  preferences_ = Preferences{};
+  if (!mainWindow_) return;
+  mainWindow_->ShowPositionChoices(preferences_.Engine());
+  mainWindow_->chartWindow().SetLagnaOnTop(preferences_.LagnaOnTop);
+  // The drawing switches back too, unless a Western chart is shown, which has none to choose.
+  if (shown_ == ShownChart::Indian) mainWindow_->StyleSwitch(preferences_.Style);
+  RecomputeShownChart();
+}
+
+void VelmoraApp::Remember(const Preferences& now) {
+  WriteChangedPreferences(platform_.Settings(), preferences_, now);
+  preferences_ = now;
+  if (mainWindow_) mainWindow_->ShowPositionChoices(preferences_.Engine());
 }
 
 void VelmoraApp::RecomputeShownChart() {
@@ -127,7 +166,7 @@ void VelmoraApp::ShowAbout(QWidget* parent) {
 
 void VelmoraApp::ConnectOutputCommands(MainWindow& main) {
   connect(&main, &MainWindow::openRequested, this,
-          [this, &main] { OpenChartFile(platform_, *form_, &main, paths_); });
+          [this, &main] { OpenChartFile(platform_, *form_, &main, paths_, preferences_.Style); });
   connect(&main, &MainWindow::saveRequested, this,
           [this, &main] { SaveChartFile(platform_, *form_, sidereal_, main, paths_); });
   connect(&main, &MainWindow::saveAsRequested, this,

@@ -14,6 +14,7 @@
 #include "engine/places/zones.h"
 #include "input/birth_form.h"
 #include "output/remembered_paths.h"
+#include "preferences.h"
 
 namespace velmora {
 
@@ -39,12 +40,17 @@ class VelmoraApp : public QObject, public ChartWindowHost {
   LookupTables& tables() { return tables_; }
   Platform& platform() { return platform_; }
 
-  // The View menu's "Precise positions", kept until the program ends: the chart on screen
-  // is computed again, and so is every chart after it.
-  void SetPrecisePositions(bool precise);
-  // The View menu's "True node" (precise positions only), kept the same way.
+  // The View menu's "Classic formulas", ayanamsa and "True node" (the last two for precise
+  // positions only): the chart on screen is computed again, and so is every chart after
+  // it, in this run and the next ones.
+  void SetClassicFormulas(bool classic);
+  void SetAyanamsa(AyanamsaSystem ayanamsa);
   void SetTrueNode(bool trueNode);
-  const EngineOptions& engineOptions() const { return engineOptions_; }
+  // "Restore defaults": every preference forgotten, the chart on screen drawn and computed
+  // as a first run would.
+  void RestoreDefaults();
+  const Preferences& preferences() const { return preferences_; }
+  EngineOptions engineOptions() const { return preferences_.Engine(); }
 
   void IndianChart(ChartStyle style);
   void WesternChart();
@@ -64,6 +70,8 @@ class VelmoraApp : public QObject, public ChartWindowHost {
   void CloseMainWindow();
   // The chart on screen again, with the present options.
   void RecomputeShownChart();
+  // Keeps a changed preference, in this run and on disk.
+  void Remember(const Preferences& now);
 
   Platform& platform_;
   LookupTables tables_;
@@ -74,7 +82,7 @@ class VelmoraApp : public QObject, public ChartWindowHost {
   // Made with the first main window, once a desktop is there to draw them.
   std::optional<ToolbarIcons> toolbarIcons_;
   bool exiting_ = false;
-  EngineOptions engineOptions_;
+  Preferences preferences_;
   enum class ShownChart { None, Indian, Western };
   ShownChart shown_ = ShownChart::None;
 

@@ -21,7 +21,8 @@ BirthFormData Delhi() {
   return test::DelhiBirth();
 }
 
-// What an Indian chart command computes: tables, birth data, engine, display values, cells.
+// What an Indian chart command computes: tables, birth data, engine, display values, cells;
+// here with the classic formulas.
 void BM_SiderealChart(benchmark::State& state) {
   const BirthFormData form = Delhi();
   LookupTables tables;
@@ -30,7 +31,7 @@ void BM_SiderealChart(benchmark::State& state) {
   for (auto _ : state) {
     FillZoneTables(tables);
     ReadBirthData(chart, form);
-    RunSiderealEngine(chart);
+    RunSiderealEngine(chart, kClassicFormulas);
     SetDisplayValues(chart);
     FillIndianCells(chart, tables, cells);
     benchmark::DoNotOptimize(cells);
@@ -38,12 +39,14 @@ void BM_SiderealChart(benchmark::State& state) {
 }
 BENCHMARK(BM_SiderealChart);
 
-// The same with precise positions, mean node (arg 0) or true node (arg 1): the apparent
-// places from ERFA and libnova take nearly all of its time.
+// The same with precise positions, the default: mean node (first arg 0) or true node (1),
+// and the ayanamsa (second arg, 0 Lahiri ... 5 Fagan-Bradley; 3 is True Chitra, which places
+// Spica). The apparent places from ERFA and libnova take nearly all of its time.
 void BM_PreciseSiderealChart(benchmark::State& state) {
   const BirthFormData form = Delhi();
   const EngineOptions options{PositionSource::Precise,
-                              state.range(0) ? LunarNode::True : LunarNode::Mean};
+                              state.range(0) ? LunarNode::True : LunarNode::Mean,
+                              static_cast<AyanamsaSystem>(state.range(1))};
   LookupTables tables;
   ChartRecord chart;
   CellTexts cells;
@@ -56,14 +59,19 @@ void BM_PreciseSiderealChart(benchmark::State& state) {
     benchmark::DoNotOptimize(cells);
   }
 }
-BENCHMARK(BM_PreciseSiderealChart)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PreciseSiderealChart)
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({0, 1})
+    ->Args({0, 3})
+    ->Unit(benchmark::kMicrosecond);
 
 // What the divisional charts and the dasha add to one Indian chart: the six divisions' cells
 // and the nine mahadashas with their antardashas. Compare with BM_SiderealChart.
 void BM_DivisionsAndDasha(benchmark::State& state) {
   ChartRecord chart;
   ReadBirthData(chart, Delhi());
-  RunSiderealEngine(chart);
+  RunSiderealEngine(chart, kClassicFormulas);
   SetDisplayValues(chart);
   std::array<CellTexts, kDivisions.size()> divisions;
   for (auto _ : state) {
@@ -86,7 +94,7 @@ void BM_TropicalChart(benchmark::State& state) {
   ChartRecord chart;
   for (auto _ : state) {
     ReadBirthData(chart, form);
-    RunTropicalEngine(chart);
+    RunTropicalEngine(chart, kClassicFormulas);
     WesternWheel wheel = ComputeWesternWheel(chart, tables);
     benchmark::DoNotOptimize(wheel);
   }
@@ -96,7 +104,7 @@ BENCHMARK(BM_TropicalChart);
 void BM_TextReport(benchmark::State& state) {
   ChartRecord chart;
   ReadBirthData(chart, Delhi());
-  RunSiderealEngine(chart);
+  RunSiderealEngine(chart, kClassicFormulas);
   SetDisplayValues(chart);
   for (auto _ : state) {
     std::string report = TextReport(chart);

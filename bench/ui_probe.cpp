@@ -77,7 +77,9 @@ int main(int argc, char** argv) {
   }
 
   QTemporaryDir lockFolder;
-  velmora::QtPlatform platform(lockFolder.filePath(QStringLiteral("probe.lock")));
+  // The defaults of a first run, whatever this user has chosen in the program.
+  velmora::QtPlatform platform(lockFolder.filePath(QStringLiteral("probe.lock")),
+                               lockFolder.filePath(QStringLiteral("probe.conf")));
   velmora::VelmoraApp app(platform);
   app.Start();
   WaitForPaint(app.form());

@@ -14,6 +14,7 @@
 #include "engine/files/chart_file.h"
 #include "engine/files/json_chart_file.h"
 #include "engine/files/report.h"
+#include "engine/jyotish/ayanamsa.h"
 #include "engine/jyotish/zodiac.h"
 #include "engine/places/atlas.h"
 #include "engine/places/time_zones.h"
@@ -31,13 +32,14 @@ constexpr std::string_view kUsage = R"(Usage:
   velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --zone Z
                 --lat D:MM(N|S) --lon D:MM(E|W) [--dst]
                 --city TEXT --state TEXT --country TEXT
-                [--western] [--json] [--precise [--true-node]]
+                [--western] [--json] [--ayanamsa NAME] [--true-node | --classic]
                 [--output FILE | --pdf FILE.pdf] [--save-chart FILE]
   velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --place "CITY, COUNTRY"
-                [--dst | --no-dst] [--western] [--json] [--precise [--true-node]]
+                [--dst | --no-dst] [--western] [--json]
+                [--ayanamsa NAME] [--true-node | --classic]
                 [--output FILE | --pdf FILE.pdf] [--save-chart FILE]
   velmora-chart --open FILE [--zone Z | --tz AREA/CITY] [--dst | --no-dst]
-                [--western] [--json] [--precise [--true-node]]
+                [--western] [--json] [--ayanamsa NAME] [--true-node | --classic]
                 [--output FILE | --pdf FILE.pdf] [--save-chart FILE]
   velmora-chart --places TEXT | --zones | --help | --version
 
@@ -77,12 +79,17 @@ database)
                      latitude, longitude (degrees, north and east positive) and
                      time zone, separated by tabs
 
-Positions
-  --precise          apparent positions of date from the ERFA and libnova
-                     ephemerides with the Lahiri ayanamsa, instead of the
-                     program's own formulas; the ascendant formula is the same
-  --true-node        with --precise: Rahu and Ketu on the Moon's true
-                     (osculating) node instead of the mean node
+Positions (precise by default: apparent positions of date from the ERFA and
+libnova ephemerides, the Lahiri ayanamsa and the mean node)
+  --ayanamsa NAME    the sidereal zodiac's start: lahiri (the default), raman,
+                     krishnamurti (or kp), true-chitra, yukteshwar or
+                     fagan-bradley
+  --true-node        Rahu and Ketu on the Moon's true (osculating) node instead
+                     of the mean node
+  --classic          the program's own classic formulas instead, with their
+                     own ayanamsa and the mean node: the charts of earlier
+                     versions, byte for byte
+  --precise          the precise positions (the default)
 
 Output (to standard output unless --output is given)
   (default)          the Indian chart's text report, 26 lines
@@ -135,7 +142,9 @@ struct Options {
   bool Version = false;
   bool Zones = false;
   bool Precise = false;
+  bool Classic = false;
   bool TrueNode = false;
+  std::optional<std::string> Ayanamsa;
 };
 
 struct UsageError {
@@ -167,6 +176,7 @@ std::variant<Options, UsageError> ParseOptions(std::span<const std::string_view>
       {"--output", &Options::OutputPath}, {"--save-chart", &Options::SaveChartPath},
       {"--pdf", &Options::PdfPath},       {"--place", &Options::Place},
       {"--tz", &Options::TimeZone},       {"--places", &Options::Places},
+      {"--ayanamsa", &Options::Ayanamsa},
   };
   struct SwitchFlag {
     const char* Flag;
@@ -177,7 +187,7 @@ std::variant<Options, UsageError> ParseOptions(std::span<const std::string_view>
       {"--western", &Options::Western},    {"--json", &Options::Json},
       {"-h,--help", &Options::Help},       {"--version", &Options::Version},
       {"--zones", &Options::Zones},        {"--precise", &Options::Precise},
-      {"--true-node", &Options::TrueNode},
+      {"--true-node", &Options::TrueNode}, {"--classic", &Options::Classic},
   };
   for (const ValueFlag& f : kValueFlags) {
     // A value is taken as it stands, even one that begins with a dash ("--time -0:30"), so
@@ -410,10 +420,11 @@ std::string ReportForTerminal(const std::string& latin1Report) {
   return out;
 }
 
-// A last line naming precise positions on a terminal; the exported report keeps its format.
+// A last line naming precise positions on a terminal; the exported report keeps its format,
+// and the classic formulas print what they always printed.
 std::string PositionsLine(const ChartRecord& chart) {
-  const std::string_view caption = PositionsCaption(chart);
-  return caption.empty() ? std::string() : "\n" + std::string(caption) + "\n";
+  if (chart.Positions != PositionSource::Precise) return {};
+  return "\n" + PositionsCaption(chart) + "\n";
 }
 
 std::string SectorLine(const std::string& sector) {
@@ -551,12 +562,29 @@ ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportW
   }
   if (o.Zone && o.TimeZone) return Fail(kExitBadInput, "give --zone or --tz, not both");
   if (o.OpenPath && o.Place) return Fail(kExitBadInput, "--place cannot be used with --open");
-  if (o.TrueNode && !o.Precise) {
-    return Fail(kExitBadInput, "--true-node needs --precise (the formulas give the mean node)");
+  if (o.Classic && o.Precise) return Fail(kExitBadInput, "give --classic or --precise, not both");
+  if (o.Classic && o.TrueNode) {
+    return Fail(kExitBadInput,
+                "--true-node needs precise positions (the classic formulas give "
+                "the mean node)");
+  }
+  if (o.Classic && o.Ayanamsa) {
+    return Fail(kExitBadInput,
+                "--ayanamsa needs precise positions (the classic formulas have "
+                "an ayanamsa of their own)");
   }
   EngineOptions engine;
-  if (o.Precise) engine.Positions = PositionSource::Precise;
+  if (o.Classic) engine.Positions = PositionSource::Formula;
   if (o.TrueNode) engine.Node = LunarNode::True;
+  if (o.Ayanamsa) {
+    const auto ayanamsa = AyanamsaNamed(*o.Ayanamsa);
+    if (!ayanamsa) {
+      return Fail(kExitBadInput, "--ayanamsa " + *o.Ayanamsa +
+                                     ": write lahiri, raman, krishnamurti (kp), true-chitra, "
+                                     "yukteshwar or fagan-bradley");
+    }
+    engine.Ayanamsa = *ayanamsa;
+  }
 
   std::variant<OpenedChartFile, UsageError> form = UsageError{};
   if (o.OpenPath) {

@@ -2,6 +2,7 @@
 
 #include "engine/astronomy/calendar_time.h"
 #include "engine/astronomy/turns.h"
+#include "engine/jyotish/ayanamsa.h"
 #include "engine/jyotish/dasha.h"
 #include "engine/jyotish/divisional.h"
 #include "engine/jyotish/zodiac.h"
@@ -182,7 +183,7 @@ void WriteChartRecord(JsonWriter& json, const ChartRecord& record) {
     json.Key("Positions");
     json.String("Precise");
     json.Key("Ayanamsa");
-    json.String("Lahiri");
+    json.String(AyanamsaName(record.Ayanamsa));
     json.Key("Node");
     json.String(record.Node == LunarNode::True ? "True" : "Mean");
   }

@@ -382,10 +382,8 @@ void ChartWindow::ShowIndianAppearance(ChartStyle style) {
 }
 
 void ChartWindow::ShowPositionsCaption(const ChartRecord& chart) {
-  const std::string_view caption = PositionsCaption(chart);
-  SetAutoSized(lblPositions,
-               QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
-  lblPositions->setVisible(!caption.empty());
+  SetAutoSized(lblPositions, QString::fromStdString(PositionsCaption(chart)));
+  lblPositions->setVisible(true);
 }
 
 void ChartWindow::SetStyleCaption(ChartStyle style) {

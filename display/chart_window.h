@@ -57,7 +57,7 @@ class ChartWindow : public QWidget {
   void ShowIndianAppearance(ChartStyle style);
   // Only the chosen Indian drawing visible (the Western wheel is not touched).
   void ShowIndianDrawing(ChartStyle style);
-  // lblPositions: "Precise positions (Lahiri)" under the drawing's name, or nothing.
+  // lblPositions: "Precise positions (Lahiri)" or "Classic formulas" under the drawing's name.
   void ShowPositionsCaption(const ChartRecord& chart);
   // lblStyle: the name of the Indian drawing shown.
   void SetStyleCaption(ChartStyle style);
@@ -75,7 +75,7 @@ class ChartWindow : public QWidget {
   EastChartView* picRashiEast;
   WheelView* picNatal;  // the Western wheel
   QLabel* lblStyle;
-  QLabel* lblPositions;        // says when the positions are precise
+  QLabel* lblPositions;        // says how the positions were computed
   QComboBox* cboDivision;      // the chart views, "Chart" first
   QCheckBox* chkLagnaOnTop;    // shown with the North drawing
   QLabel* lblAscendantDegree;  // the ascendant's degree, and the division's lagna sign

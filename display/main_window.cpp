@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMenu>
@@ -262,15 +263,28 @@ void MainWindow::CreateMenus() {
   mnuLagnaOnTop = mnuChartStyle->addAction(QStringLiteral("North: &Lagna on Top, Houses Fixed"));
   mnuLagnaOnTop->setCheckable(true);
   mnuView->addSeparator();
-  mnuPrecise = mnuView->addAction(QStringLiteral("&Precise positions"));
-  mnuPrecise->setCheckable(true);
-  connect(mnuPrecise, &QAction::triggered, this, &MainWindow::precisePositionsChosen);
+  mnuClassic = mnuView->addAction(QStringLiteral("C&lassic formulas"));
+  mnuClassic->setCheckable(true);
+  connect(mnuClassic, &QAction::triggered, this, &MainWindow::classicFormulasChosen);
+  mnuAyanamsa = mnuView->addMenu(QStringLiteral("&Ayanamsa"));
+  auto* ayanamsas = new QActionGroup(mnuAyanamsa);
+  for (std::size_t i = 0; i < kAyanamsaSystems.size(); ++i) {
+    const AyanamsaSystem system = kAyanamsaSystems[i];
+    const std::string_view caption = AyanamsaMenuCaption(system);
+    mnuAyanamsas[i] = mnuAyanamsa->addAction(
+        QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+    mnuAyanamsas[i]->setCheckable(true);
+    ayanamsas->addAction(mnuAyanamsas[i]);
+    connect(mnuAyanamsas[i], &QAction::triggered, this,
+            [this, system] { emit ayanamsaChosen(system); });
+  }
   mnuTrueNode = mnuView->addAction(QStringLiteral("&True node"));
   mnuTrueNode->setCheckable(true);
-  // The formulas know only the mean node.
-  mnuTrueNode->setEnabled(false);
-  connect(mnuPrecise, &QAction::toggled, mnuTrueNode, &QAction::setEnabled);
   connect(mnuTrueNode, &QAction::triggered, this, &MainWindow::trueNodeChosen);
+  ShowPositionChoices(EngineOptions{});
+  mnuView->addSeparator();
+  mnuRestoreDefaults = mnuView->addAction(QStringLiteral("&Restore defaults"));
+  connect(mnuRestoreDefaults, &QAction::triggered, this, &MainWindow::restoreDefaultsRequested);
   mnuView->addSeparator();
   mnuColorStyle = mnuView->addMenu(QStringLiteral("Colo&r Style"));
   mnuColorStyle->menuAction()->setVisible(false);
@@ -328,6 +342,7 @@ void MainWindow::StyleSwitch(ChartStyle style) {
   // The chart window names its drawing too; left alone it would go on naming the one
   // before the switch.
   chartWindow_->SetStyleCaption(style);
+  emit styleSwitched(style);
 }
 
 void MainWindow::ShowChartWindow() {
@@ -350,6 +365,18 @@ void MainWindow::SetStyleChoiceEnabled(bool enabled) {
   for (QWidget* button : std::initializer_list<QWidget*>{cmdNorth, cmdSouth, cmdEast})
     button->setEnabled(enabled);
   mnuChartStyle->setEnabled(enabled);
+}
+
+void MainWindow::ShowPositionChoices(const EngineOptions& options) {
+  const bool precise = options.Positions == PositionSource::Precise;
+  mnuClassic->setChecked(!precise);
+  for (std::size_t i = 0; i < kAyanamsaSystems.size(); ++i)
+    mnuAyanamsas[i]->setChecked(kAyanamsaSystems[i] == options.Ayanamsa);
+  mnuTrueNode->setChecked(options.Node == LunarNode::True);
+  // The classic formulas have their own ayanamsa and know only the mean node; the choices
+  // stay ticked for when precise positions come back.
+  mnuAyanamsa->setEnabled(precise);
+  mnuTrueNode->setEnabled(precise);
 }
 
 void MainWindow::MDIForm_Resize() {

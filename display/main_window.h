@@ -10,6 +10,8 @@
 #include <array>
 
 #include "chart_window.h"
+#include "engine/chart.h"
+#include "engine/jyotish/ayanamsa.h"
 
 class QAction;
 class QScrollArea;
@@ -57,6 +59,8 @@ class MainWindow : public QMainWindow {
   void SetStyleChoiceEnabled(bool enabled);
   // Lays the bars out for the current width.
   void MDIForm_Resize();
+  // Ticks the View menu's position entries as the options say.
+  void ShowPositionChoices(const EngineOptions& options);
   // Closes the window without ending the program (Back and New).
   void CloseForReturn();
 
@@ -101,9 +105,14 @@ class MainWindow : public QMainWindow {
   QAction* mnuSouthStyle;
   QAction* mnuEastStyle;
   QAction* mnuNatalIndian;
-  QAction* mnuPrecise;     // "Precise positions": the program keeps the choice, not this window
-  QAction* mnuTrueNode;    // "True node" for Rahu and Ketu, with precise positions only
-  QAction* mnuLagnaOnTop;  // North's house-fixed form
+  // "Classic formulas", the ayanamsas and "True node": the program keeps the choices, not
+  // this window. The ayanamsa and the true node are for precise positions only.
+  QAction* mnuClassic;
+  QMenu* mnuAyanamsa;
+  std::array<QAction*, kAyanamsaSystems.size()> mnuAyanamsas;  // in kAyanamsaSystems' order
+  QAction* mnuTrueNode;
+  QAction* mnuRestoreDefaults;  // forgets every preference
+  QAction* mnuLagnaOnTop;       // North's house-fixed form
   QMenu* mnuColorStyle;
   QAction* mnuColorOn;
   QAction* mnuColorOff;
@@ -132,8 +141,12 @@ class MainWindow : public QMainWindow {
   void printRequested();
   void saveJpegRequested();
   void aboutRequested();
-  void precisePositionsChosen(bool precise);
+  void classicFormulasChosen(bool classic);
+  void ayanamsaChosen(velmora::AyanamsaSystem ayanamsa);
   void trueNodeChosen(bool trueNode);
+  void restoreDefaultsRequested();
+  // After every style switch, whoever asked for it.
+  void styleSwitched(velmora::ChartStyle style);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -3,6 +3,7 @@
 #include "engine/astronomy/angles.h"
 #include "engine/astronomy/calendar_time.h"
 #include "engine/astronomy/ephemeris.h"
+#include "engine/jyotish/ayanamsa.h"
 #include "engine/jyotish/zodiac.h"
 
 namespace velmora {
@@ -17,10 +18,13 @@ std::string_view LastThree(std::string_view text) {
 
 void RunEngine(ChartRecord& chart, ChartMode mode, const EngineOptions& options) {
   chart.Positions = options.Positions;
-  chart.Node = options.Positions == PositionSource::Precise ? options.Node : LunarNode::Mean;
+  const bool precise = options.Positions == PositionSource::Precise;
+  chart.Node = precise ? options.Node : LunarNode::Mean;
+  chart.Ayanamsa = precise ? options.Ayanamsa : AyanamsaSystem::Lahiri;
   PrepareBirthMoment(chart);
-  if (options.Positions == PositionSource::Precise) {
-    const ApparentPlaces places = ComputeApparentPlaces(JulianDayUt(chart), chart.Node);
+  if (precise) {
+    const ApparentPlaces places =
+        ComputeApparentPlaces(JulianDayUt(chart), chart.Node, chart.Ayanamsa);
     SetPreciseAyanamsa(chart, mode, places.AyanamsaDeg);
     ComputeAngles(chart);
     PlacePreciseBodies(chart, mode, places);
@@ -54,8 +58,9 @@ void RunTropicalEngine(ChartRecord& chart, const EngineOptions& options) {
   RunEngine(chart, ChartMode::Tropical, options);
 }
 
-std::string_view PositionsCaption(const ChartRecord& chart) {
-  return chart.Positions == PositionSource::Precise ? "Precise positions (Lahiri)" : "";
+std::string PositionsCaption(const ChartRecord& chart) {
+  if (chart.Positions != PositionSource::Precise) return "Classic formulas";
+  return "Precise positions (" + std::string(AyanamsaName(chart.Ayanamsa)) + ")";
 }
 
 void SetDisplayValues(ChartRecord& c) {

@@ -12,12 +12,14 @@
 
 namespace velmora {
 
-// How a chart is computed. The defaults are the program's own formulas, which every chart
-// has always been made with; precise positions are the user's choice.
+// How a chart is computed. By default from the precise positions with the Lahiri ayanamsa;
+// the program's own classic formulas know neither another ayanamsa nor the true node.
 struct EngineOptions {
-  PositionSource Positions = PositionSource::Formula;
+  PositionSource Positions = PositionSource::Precise;
   LunarNode Node = LunarNode::Mean;  // only precise positions offer the true node
+  AyanamsaSystem Ayanamsa = AyanamsaSystem::Lahiri;
 };
+inline constexpr EngineOptions kClassicFormulas{PositionSource::Formula};
 
 // PrepareBirthMoment, ComputeAyanamsa, ComputeAngles, ComputeMoon, ComputePlanets: each
 // step reads what the one before wrote, so the order is fixed. Precise positions take the
@@ -27,8 +29,8 @@ void RunSiderealEngine(ChartRecord& chart, const EngineOptions& options = {});
 void RunTropicalEngine(ChartRecord& chart, const EngineOptions& options = {});
 
 // What a window or a report shows to say how the positions were computed: "Precise
-// positions (Lahiri)", or nothing for the formulas.
-std::string_view PositionsCaption(const ChartRecord& chart);
+// positions (Lahiri)", with the ayanamsa's name, or "Classic formulas".
+std::string PositionsCaption(const ChartRecord& chart);
 
 // Ayanamsa without its sign, the ascendant's sign and lagna name, nakshatra, rashi, lord
 // and pada, as the "Other Details" frame shows them.

@@ -23,10 +23,21 @@ inline constexpr int kLastYear = 2050;
 
 enum class ChartMode { Sidereal, Tropical };
 
-// Where the positions come from: the program's own short formulas (what every chart has
-// always shown) or the apparent places of date from the ephemeris libraries, with the
-// Lahiri ayanamsa.
+// Where the positions come from: the apparent places of date from the ephemeris libraries,
+// or the program's own short formulas (the classic formulas, what every chart showed before
+// precise positions came first).
 enum class PositionSource : std::int8_t { Formula, Precise };
+
+// Where precise positions start the sidereal zodiac; the formulas have an ayanamsa of their
+// own, close to Lahiri.
+enum class AyanamsaSystem : std::int8_t {
+  Lahiri,
+  Raman,
+  Krishnamurti,
+  TrueChitra,
+  Yukteshwar,
+  FaganBradley
+};
 
 // Rahu as the mean node or as the node of the Moon's osculating orbit; the formulas
 // always give the mean node.
@@ -130,13 +141,14 @@ struct ChartRecord {
   // the longitudes can say so.
   PositionSource Positions = PositionSource::Formula;
   LunarNode Node = LunarNode::Mean;
+  AyanamsaSystem Ayanamsa = AyanamsaSystem::Lahiri;  // precise positions only
 };
 
 // Calls visit(name, value) for every field of the record, in declaration order, so that
 // writers such as the command-line tool's JSON output never fall behind the struct.
 // Longitudes is left out: scripts read it by body name, under its own key beside the two
-// records, and the records' own objects stay as they always were. So are the two fields
-// that say how the record was computed: only a precise chart's output names them.
+// records, and the records' own objects stay as they always were. So are the fields that
+// say how the record was computed: only a precise chart's output names them.
 template <class Visitor>
 void VisitChartFields(const ChartRecord& r, Visitor&& visit) {
   visit("BirthName", r.BirthName);

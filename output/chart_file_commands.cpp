@@ -164,7 +164,8 @@ std::string BirthOf(const ChartRecord& c) {
 
 }  // namespace
 
-void OpenChartFile(Platform& platform, BirthForm& form, MainWindow* main, RememberedPaths& paths) {
+void OpenChartFile(Platform& platform, BirthForm& form, MainWindow* main, RememberedPaths& paths,
+                   ChartStyle style) {
   QWidget* parent = main != nullptr ? static_cast<QWidget*>(main) : &form;
   const auto chosen = platform.ChooseOpenPath(parent, OpenRequest(paths.ChartFilePath));
   if (!chosen) return;
@@ -198,7 +199,10 @@ void OpenChartFile(Platform& platform, BirthForm& form, MainWindow* main, Rememb
   if (file.HoldsZone && file.Entry.TimeZoneName.empty()) {
     form.ShowZone(file.Entry.ZoneRow, file.Entry.DaylightSaving);
   }
-  form.cmdCalculate->click();
+  QPushButton* command = style == ChartStyle::North  ? form.cmdCalculate2
+                         : style == ChartStyle::East ? form.cmdCalculate3
+                                                     : form.cmdCalculate;
+  command->click();
 }
 
 namespace {

@@ -1,6 +1,7 @@
 // Open, Save and Save As of the main window: the birth form's texts to and from a chart file.
 #pragma once
 
+#include "display/chart_window.h"
 #include "engine/chart_record.h"
 #include "remembered_paths.h"
 
@@ -11,11 +12,13 @@ class ChartWindow;
 class MainWindow;
 class Platform;
 
-// Asks for a file (.vmj or .vmx), fills the birth form from it and presses the South
-// Indian chart button, which checks the entries and draws the chart. A file that cannot
+// Asks for a file (.vmj or .vmx), fills the birth form from it and presses the Indian chart
+// button of `style` (the drawing the user last chose), which checks the entries and draws
+// the chart. A file that cannot
 // fill the form is refused with a message; the form and the chart window then stay as they
 // were. `main` is the window that shows the chart, if there is one yet.
-void OpenChartFile(Platform& platform, BirthForm& form, MainWindow* main, RememberedPaths& paths);
+void OpenChartFile(Platform& platform, BirthForm& form, MainWindow* main, RememberedPaths& paths,
+                   ChartStyle style = ChartStyle::South);
 // Writes the form's texts to the file last saved as, while the chart on screen is the one
 // that was saved there; the first time, after New and after a chart of another birth it asks
 // for a file as Save As does.

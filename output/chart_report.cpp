@@ -425,9 +425,7 @@ void WriteIndianChart(ReportWriter& w, const ReportSources& s) {
   w.Grid({QStringLiteral("Planet"), QStringLiteral("Position")}, PositionRows(c, kIndianPositions),
          {50, 50});
   // A reader comparing with another program's tables must know which positions these are.
-  if (const std::string_view caption = PositionsCaption(c); !caption.empty()) {
-    w.Paragraph(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
-  }
+  w.Paragraph(QString::fromStdString(PositionsCaption(c)));
 }
 
 QString DashaDate(const ChartRecord& c, double daysFromBirth) {

@@ -1,6 +1,7 @@
 // What the program takes from the desktop: message boxes, file and printer dialogs, modal
-// dialogs, the browser and the single-instance check. Everything goes through this one
-// interface so that tests can answer a dialog or read a message without a real modal window.
+// dialogs, the browser, the single-instance check and the store of the user's preferences.
+// Everything goes through this one interface so that tests can answer a dialog or read a message
+// without a real modal window.
 #pragma once
 
 #include <QString>
@@ -13,6 +14,7 @@
 
 class QDialog;
 class QPrinter;
+class QSettings;
 class QWidget;
 
 namespace velmora {
@@ -53,6 +55,8 @@ class Platform {
   virtual bool OpenWebAddress(const QUrl& address) = 0;
   // Claims this user's single running instance; false when another instance holds it.
   virtual bool ClaimSingleInstance() = 0;
+  // Where the user's preferences last between runs. Reading it writes nothing.
+  virtual QSettings& Settings() = 0;
 };
 
 }  // namespace velmora

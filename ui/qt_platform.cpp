@@ -59,7 +59,8 @@ QString NameOnlyIconProvider::type(const QFileInfo& info) const {
   return mime.comment().isEmpty() ? mime.name() : mime.comment();
 }
 
-QtPlatform::QtPlatform(QString lockPath) : lockPath_(std::move(lockPath)) {}
+QtPlatform::QtPlatform(QString lockPath, QString settingsPath)
+    : lockPath_(std::move(lockPath)), settingsPath_(std::move(settingsPath)) {}
 
 std::unique_ptr<QMessageBox> MessageBoxFor(QWidget* parent, const QString& text, MessageIcon icon,
                                            const QString& title) {
@@ -126,6 +127,18 @@ bool QtPlatform::ClaimSingleInstance() {
   // which QLockFile detects from the process id it wrote.
   lock_->setStaleLockTime(0);
   return lock_->tryLock(0);
+}
+
+QSettings& QtPlatform::Settings() {
+  if (!settings_) {
+    // A plain text file of our own names, whatever the desktop's native store is.
+    settings_ = settingsPath_.isEmpty()
+                    ? std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                  QStringLiteral("Velmora"),
+                                                  QStringLiteral("Velmora Astrology Birth Chart"))
+                    : std::make_unique<QSettings>(settingsPath_, QSettings::IniFormat);
+  }
+  return *settings_;
 }
 
 bool IsPrivateFolder(const QString& folder) {

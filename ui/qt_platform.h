@@ -5,6 +5,7 @@
 #include <QLockFile>
 #include <QMessageBox>
 #include <QMimeDatabase>
+#include <QSettings>
 #include <memory>
 
 #include "platform.h"
@@ -14,7 +15,9 @@ namespace velmora {
 class QtPlatform final : public Platform {
  public:
   // `lockPath`: the lock file that marks a running instance; empty for none.
-  explicit QtPlatform(QString lockPath);
+  // `settingsPath`: the preferences file; empty for the user's own, in the desktop's
+  // configuration folder (~/.config/Velmora/Velmora Astrology Birth Chart.conf).
+  explicit QtPlatform(QString lockPath, QString settingsPath = {});
 
   void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,
                    const QString& title) override;
@@ -27,10 +30,14 @@ class QtPlatform final : public Platform {
   void RunModal(QDialog& dialog) override;
   bool OpenWebAddress(const QUrl& address) override;
   bool ClaimSingleInstance() override;
+  QSettings& Settings() override;
 
  private:
   QString lockPath_;
   std::unique_ptr<QLockFile> lock_;
+  QString settingsPath_;
+  // Opened when first asked for: a run that never reads a preference never looks for it.
+  std::unique_ptr<QSettings> settings_;
 };
 
 // Names a file's type from its name alone, for the file dialogs. Qt's own provider asks the

@@ -27,10 +27,44 @@ namespace {
 constexpr double kFirstLeapSecondDay = 2437300.5;
 constexpr double kTtMinusTaiSeconds = 32.184;
 
-// The Lahiri (Chitrapaksha) ayanamsa as the Indian Calendar Reform Committee fixed it:
-// 23° 15' 0.658" of mean ayanamsa at 1956 March 21, 0h TT, carried by precession.
-constexpr double kLahiriEpochTt = 2435553.5;
-constexpr double kLahiriAtEpochDeg = 23.245524743;
+// The ayanamsas fixed by their value at one epoch, carried from there by the general
+// precession in longitude; nutation is added at the date. Against the Swiss Ephemeris 2.10
+// (swetest -sid N), 1900-2050, they differ by a constant: 0.13" less for Lahiri, 0.41" more
+// for Fagan-Bradley, 0.83" more for Raman and Krishnamurti, none for Yukteshwar.
+struct EpochAyanamsa {
+  AyanamsaSystem System;
+  double EpochTt;   // Julian day
+  double ValueDeg;  // mean ayanamsa at the epoch
+};
+
+constexpr double kJ1900 = 2415020.0;
+constexpr EpochAyanamsa kEpochAyanamsas[] = {
+    // Lahiri (Chitrapaksha) as the Indian Calendar Reform Committee fixed it: 23° 15' 0.658"
+    // at 1956 March 21, 0h TT.
+    {AyanamsaSystem::Lahiri, 2435553.5, 23.245524743},
+    // B. V. Raman: 21° 0' 52" at 1900.
+    {AyanamsaSystem::Raman, kJ1900, 21.01444},
+    // K. S. Krishnamurti: 22° 21' 50" at 1900.
+    {AyanamsaSystem::Krishnamurti, kJ1900, 22.363889},
+    // Sri Yukteshwar: 21° 4' 56" at 1900.
+    {AyanamsaSystem::Yukteshwar, kJ1900, 21.082222},
+    // Fagan and Bradley: the synetic vernal point at 335° 57' 28.64" at B1950.
+    {AyanamsaSystem::FaganBradley, 2433282.42346, 24.042044444},
+};
+
+// True Chitra puts Spica (alpha Virginis, HIP 65474) at 180° sidereal: the star's apparent
+// longitude less 180°. Its place and motion (ICRS, epoch J2000) from the Hipparcos
+// catalogue, new reduction; a year's proper motion is a few hundredths of an arc-second.
+struct Star {
+  double RightAscensionDeg;
+  double DeclinationDeg;
+  double ProperMotionRaMasPerYear;  // mu alpha times cos delta
+  double ProperMotionDecMasPerYear;
+  double ParallaxMas;
+  double RadialVelocityKmPerS;
+};
+constexpr Star kSpica = {201.29824736, -11.16131949, -42.35, -30.67, 13.06, 1.0};
+constexpr double kChitraSiderealDeg = 180.0;
 
 // ELP 2000-82 series terms below 1e-7 radians (0.02") are left out: the Moon stays within
 // 3" of the reference and costs a twentieth of the full series.
@@ -225,10 +259,43 @@ double NutationInLongitude(double julianDayTt) {
   return dpsi;
 }
 
-double LahiriAyanamsaDeg(double julianDayTt, double nutationRadians) {
+// The star's direction at the date seen from the Earth, J2000 equator: its space motion,
+// the parallax, then the bend by the Sun and the aberration.
+double ApparentStarDeg(const Star& star, double julianDayTt, const Observer& earth,
+                       const DateFrame& frame) {
+  const double years = (julianDayTt - ERFA_DJ00) / ERFA_DJY;
+  const double dec = star.DeclinationDeg * ERFA_DD2R;
+  const double pmRa = star.ProperMotionRaMasPerYear / 1000 * ERFA_DAS2R / std::cos(dec);
+  const double pmDec = star.ProperMotionDecMasPerYear / 1000 * ERFA_DAS2R;
+  double earthFromBarycentre[3] = {earth.Barycentric[0][0], earth.Barycentric[0][1],
+                                   earth.Barycentric[0][2]};
+  double direction[3];
+  eraPmpx(star.RightAscensionDeg * ERFA_DD2R, dec, pmRa, pmDec, star.ParallaxMas / 1000,
+          star.RadialVelocityKmPerS, years, earthFromBarycentre, direction);
+  const Vector seen = {direction[0], direction[1], direction[2]};
+  return frame.LongitudeDeg(earth.ApparentDirection(seen, &seen));
+}
+
+double AyanamsaDeg(AyanamsaSystem system, double julianDayTt, const Observer& earth,
+                   const DateFrame& frame) {
+  if (system == AyanamsaSystem::TrueChitra) {
+    return turns::Normalised360(ApparentStarDeg(kSpica, julianDayTt, earth, frame) -
+                                kChitraSiderealDeg);
+  }
+  const EpochAyanamsa* fixed = &kEpochAyanamsas[0];
+  for (const EpochAyanamsa& each : kEpochAyanamsas) {
+    if (each.System == system) fixed = &each;
+  }
   const double precession =
-      PrecessionInLongitude(julianDayTt) - PrecessionInLongitude(kLahiriEpochTt);
-  return kLahiriAtEpochDeg + (precession + nutationRadians) * ERFA_DR2D;
+      PrecessionInLongitude(julianDayTt) - PrecessionInLongitude(fixed->EpochTt);
+  return fixed->ValueDeg + (precession + frame.NutationRadians) * ERFA_DR2D;
+}
+
+DateFrame FrameAt(double julianDayTt) {
+  DateFrame frame{};
+  eraEcm06(julianDayTt, 0.0, frame.ToEcliptic);
+  frame.NutationRadians = NutationInLongitude(julianDayTt);
+  return frame;
 }
 
 }  // namespace
@@ -248,15 +315,13 @@ double DeltaTSeconds(double julianDayUt) {
   return kTtMinusTaiSeconds + taiMinusUtc;
 }
 
-double LahiriAyanamsaDeg(double julianDayTt) {
-  return LahiriAyanamsaDeg(julianDayTt, NutationInLongitude(julianDayTt));
+double AyanamsaDeg(AyanamsaSystem system, double julianDayTt) {
+  return AyanamsaDeg(system, julianDayTt, ObserverAt(julianDayTt), FrameAt(julianDayTt));
 }
 
-ApparentPlaces ComputeApparentPlaces(double julianDayUt, LunarNode node) {
+ApparentPlaces ComputeApparentPlaces(double julianDayUt, LunarNode node, AyanamsaSystem ayanamsa) {
   const double tt = julianDayUt + DeltaTSeconds(julianDayUt) / ERFA_DAYSEC;
-  DateFrame frame{};
-  eraEcm06(tt, 0.0, frame.ToEcliptic);
-  frame.NutationRadians = NutationInLongitude(tt);
+  const DateFrame frame = FrameAt(tt);
   const Observer earth = ObserverAt(tt);
 
   ApparentPlaces places;
@@ -268,7 +333,7 @@ ApparentPlaces ComputeApparentPlaces(double julianDayUt, LunarNode node) {
   }
   places.NodeLongitudeDeg =
       node == LunarNode::True ? OsculatingNodeDeg(tt, frame) : MeanNodeDeg(tt, frame);
-  places.AyanamsaDeg = LahiriAyanamsaDeg(tt, frame.NutationRadians);
+  places.AyanamsaDeg = AyanamsaDeg(ayanamsa, tt, earth, frame);
   return places;
 }
 

@@ -17,17 +17,18 @@ struct ApparentPlaces {
   // 0..360, indexed by PreciseBody.
   std::array<double, kPreciseBodies> LongitudesDeg{};
   double NodeLongitudeDeg = 0;  // ascending node of the Moon, mean or osculating, of date
-  double AyanamsaDeg = 0;       // Lahiri (Chitrapaksha), nutation included
+  double AyanamsaDeg = 0;       // the one asked for, nutation included
 };
 
 // Terrestrial time minus universal time in seconds at a Julian day in UT.
 double DeltaTSeconds(double julianDayUt);
 
-// The Lahiri ayanamsa in degrees at a Julian day in terrestrial time, nutation included, so
-// that apparent longitude minus ayanamsa is the sidereal longitude.
-double LahiriAyanamsaDeg(double julianDayTt);
+// An ayanamsa in degrees at a Julian day in terrestrial time, nutation included, so that
+// apparent longitude minus ayanamsa is the sidereal longitude.
+double AyanamsaDeg(AyanamsaSystem system, double julianDayTt);
 
 // Everything a precise chart needs at one moment given in UT.
-ApparentPlaces ComputeApparentPlaces(double julianDayUt, LunarNode node);
+ApparentPlaces ComputeApparentPlaces(double julianDayUt, LunarNode node,
+                                     AyanamsaSystem ayanamsa = AyanamsaSystem::Lahiri);
 
 }  // namespace velmora

@@ -139,10 +139,10 @@ TEST(ChartToolTest, HelpNamesEveryOptionAndVersionComesFromTheBuild) {
   const ToolResult help = RunTool({"--help"});
   EXPECT_EQ(help.ExitStatus, kExitOk);
   for (const char* flag :
-       {"--name",   "--date",   "--time",       "--zone",      "--lat",     "--lon",
-        "--dst",    "--city",   "--state",      "--country",   "--western", "--json",
-        "--output", "--open",   "--save-chart", "--zones",     "--place",   "--tz",
-        "--no-dst", "--places", "--precise",    "--true-node", "--pdf",     "Exit status"}) {
+       {"--name",       "--date",  "--time",      "--zone",    "--lat",     "--lon",    "--dst",
+        "--city",       "--state", "--country",   "--western", "--json",    "--output", "--open",
+        "--save-chart", "--zones", "--place",     "--tz",      "--no-dst",  "--places", "--precise",
+        "--true-node",  "--pdf",   "Exit status", "--classic", "--ayanamsa"}) {
     EXPECT_NE(help.Out.find(flag), std::string::npos) << flag;
   }
   EXPECT_EQ(RunTool({"--version"}).Out, std::string("velmora-chart ") + kVersion + "\n");
@@ -411,7 +411,7 @@ TEST(ChartToolTest, JsonAnglesLieIn0To360AndBothTablesNameTheirRows) {
   // At 1:30 the sidereal ascendant stands in Pisces: the formula leaves it negative.
   std::vector<std::string_view> args = Delhi();
   args[5] = "1:30";
-  args.push_back("--json");
+  args.insert(args.end(), {"--json", "--classic"});
   const std::string json = RunTool(args).Out;
   ASSERT_NE(json.find("\"AscendantText\": \"21\u00b0 17' 20\\\" Pis\""), std::string::npos);
   EXPECT_NEAR(JsonNumberIn(json, "sidereal", "Ascendant"), 351.289, 0.001);
@@ -434,8 +434,10 @@ struct PositionsCase {
   const char* Name;
   std::vector<std::string_view> Flags;
   const char* Rahu;           // the report's Rahu line
-  bool SaysPrecise;           // "Precise positions (Lahiri)" closes the report
+  const char* Ayanamsa;       // the report's ayanamsa line
+  const char* Caption;        // the line that closes the report, or none
   const char* JsonPositions;  // the record's "Positions" in --json, or none
+  const char* JsonAyanamsa;
   const char* JsonNode;
 };
 
@@ -448,8 +450,13 @@ TEST_P(ChartToolPositionsTest, ReportAndJsonSayHowTheChartWasComputed) {
   const ToolResult report = RunTool(args);
   ASSERT_EQ(report.ExitStatus, kExitOk) << report.Err;
   EXPECT_NE(report.Out.find(std::string("\n") + p.Rahu + "\n"), std::string::npos) << report.Out;
-  const std::string caption = "\nPrecise positions (Lahiri)\n";
-  EXPECT_EQ(report.Out.ends_with(caption), p.SaysPrecise) << report.Out;
+  EXPECT_NE(report.Out.find(std::string("\nAyanamsa: ") + p.Ayanamsa + "\n"), std::string::npos)
+      << report.Out;
+  if (p.Caption) {
+    EXPECT_TRUE(report.Out.ends_with(std::string("\n\n") + p.Caption + "\n")) << report.Out;
+  } else {
+    EXPECT_TRUE(report.Out.ends_with("\nLord: Jupiter\n")) << report.Out;
+  }
 
   args.push_back("--json");
   const std::string json = RunTool(args).Out;
@@ -467,39 +474,116 @@ TEST_P(ChartToolPositionsTest, ReportAndJsonSayHowTheChartWasComputed) {
     EXPECT_NE(json.find(std::string("\"Positions\": \"") + p.JsonPositions + "\"", next),
               std::string::npos);
     EXPECT_NE(json.find(std::string("\"Node\": \"") + p.JsonNode + "\"", next), std::string::npos);
-    EXPECT_NE(json.find("\"Ayanamsa\": \"Lahiri\"", next), std::string::npos);
+    EXPECT_NE(json.find(std::string("\"Ayanamsa\": \"") + p.JsonAyanamsa + "\"", next),
+              std::string::npos);
   }
 }
 
-// swetest for 15 June 1980 05:00 UT less the Lahiri ayanamsa: mean node 119.5129 (29 Can
-// 30), true node 118.0651 (28 Can 03).
-INSTANTIATE_TEST_SUITE_P(
-    Modes, ChartToolPositionsTest,
-    testing::Values(PositionsCase{"Formulas", {}, "Rahu 28 Can 35", false, nullptr, nullptr},
-                    PositionsCase{
-                        "Precise", {"--precise"}, "Rahu 29 Can 30", true, "Precise", "Mean"},
-                    PositionsCase{"PreciseTrueNode",
-                                  {"--precise", "--true-node"},
-                                  "Rahu 28 Can 03",
-                                  true,
-                                  "Precise",
-                                  "True"}),
-    [](const auto& info) { return std::string(info.param.Name); });
+// swetest for 15 June 1980 05:00 UT: mean node 143.0941, true node 141.6462; ayanamsas
+// (-sid N) Lahiri 23.5811 (23° 34' 52.1"), Krishnamurti 23.4843 (23° 29' 3.4"), Fagan-Bradley
+// 24.4643 (24° 27' 51.6"), True Chitra 23.5684 (23° 34' 6.2"); ours are 0.83" above them for
+// Krishnamurti, 0.41" above for Fagan-Bradley, 0.13" below for Lahiri.
+INSTANTIATE_TEST_SUITE_P(Modes, ChartToolPositionsTest,
+                         testing::Values(PositionsCase{"PreciseLahiriByDefault",
+                                                       {},
+                                                       "Rahu 29 Can 30",
+                                                       "23° 34' 51\"",
+                                                       "Precise positions (Lahiri)",
+                                                       "Precise",
+                                                       "Lahiri",
+                                                       "Mean"},
+                                         PositionsCase{"PreciseStillAccepted",
+                                                       {"--precise"},
+                                                       "Rahu 29 Can 30",
+                                                       "23° 34' 51\"",
+                                                       "Precise positions (Lahiri)",
+                                                       "Precise",
+                                                       "Lahiri",
+                                                       "Mean"},
+                                         PositionsCase{"ClassicFormulas",
+                                                       {"--classic"},
+                                                       "Rahu 28 Can 35",
+                                                       "23° 34' 54\"",
+                                                       nullptr,
+                                                       nullptr,
+                                                       nullptr,
+                                                       nullptr},
+                                         PositionsCase{"TrueNode",
+                                                       {"--true-node"},
+                                                       "Rahu 28 Can 03",
+                                                       "23° 34' 51\"",
+                                                       "Precise positions (Lahiri)",
+                                                       "Precise",
+                                                       "Lahiri",
+                                                       "True"},
+                                         PositionsCase{"KrishnamurtiAsKp",
+                                                       {"--ayanamsa", "KP"},
+                                                       "Rahu 29 Can 36",
+                                                       "23° 29' 4\"",
+                                                       "Precise positions (Krishnamurti)",
+                                                       "Precise",
+                                                       "Krishnamurti",
+                                                       "Mean"},
+                                         PositionsCase{"FaganBradleyWithTrueNode",
+                                                       {"--ayanamsa=fagan-bradley", "--true-node"},
+                                                       "Rahu 27 Can 10",
+                                                       "24° 27' 52\"",
+                                                       "Precise positions (Fagan-Bradley)",
+                                                       "Precise",
+                                                       "Fagan-Bradley",
+                                                       "True"},
+                                         PositionsCase{"TrueChitra",
+                                                       {"--ayanamsa", "True Chitra"},
+                                                       "Rahu 29 Can 31",
+                                                       "23° 34' 6\"",
+                                                       "Precise positions (True Chitra)",
+                                                       "Precise",
+                                                       "True Chitra",
+                                                       "Mean"}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(ChartToolTest, TrueNodeWithoutPreciseIsAUsageError) {
+struct PositionsErrorCase {
+  const char* Name;
+  std::vector<std::string_view> Flags;
+  const char* Stderr;
+};
+
+class ChartToolPositionsErrorTest : public testing::TestWithParam<PositionsErrorCase> {};
+
+TEST_P(ChartToolPositionsErrorTest, IsAUsageError) {
+  const PositionsErrorCase& p = GetParam();
   std::vector<std::string_view> args = Delhi();
-  args.push_back("--true-node");
+  args.insert(args.end(), p.Flags.begin(), p.Flags.end());
   const ToolResult r = RunTool(args);
   EXPECT_EQ(r.ExitStatus, kExitBadInput);
   EXPECT_EQ(r.Out, "");
-  EXPECT_EQ(r.Err,
-            "velmora-chart: --true-node needs --precise (the formulas give the mean node)\n");
+  EXPECT_EQ(r.Err, p.Stderr);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, ChartToolPositionsErrorTest,
+    testing::Values(
+        PositionsErrorCase{"ClassicWithTrueNode",
+                           {"--classic", "--true-node"},
+                           "velmora-chart: --true-node needs precise positions (the classic "
+                           "formulas give the mean node)\n"},
+        PositionsErrorCase{"ClassicWithAyanamsa",
+                           {"--ayanamsa", "raman", "--classic"},
+                           "velmora-chart: --ayanamsa needs precise positions (the classic "
+                           "formulas have an ayanamsa of their own)\n"},
+        PositionsErrorCase{"ClassicAndPrecise",
+                           {"--precise", "--classic"},
+                           "velmora-chart: give --classic or --precise, not both\n"},
+        PositionsErrorCase{"UnknownAyanamsa",
+                           {"--ayanamsa", "Sassanian"},
+                           "velmora-chart: --ayanamsa Sassanian: write lahiri, raman, "
+                           "krishnamurti (kp), true-chitra, yukteshwar or fagan-bradley\n"}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(ChartToolTest, PreciseExportFileKeepsTheReportFormat) {
   const std::string path = testing::TempDir() + "precise_report.txt";
   std::vector<std::string_view> args = Delhi();
-  args.insert(args.end(), {"--precise", "--output", path});
+  args.insert(args.end(), {"--output", path});
   ASSERT_EQ(RunTool(args).ExitStatus, kExitOk);
   std::ifstream in(path, std::ios::binary);
   const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -508,9 +592,10 @@ TEST(ChartToolTest, PreciseExportFileKeepsTheReportFormat) {
   std::remove(path.c_str());
 }
 
+// The classic formulas' chart, whose figures these tests were written against.
 nlohmann::json DelhiJson() {
   std::vector<std::string_view> args = Delhi();
-  args.push_back("--json");
+  args.insert(args.end(), {"--json", "--classic"});
   const ToolResult r = RunTool(args);
   EXPECT_EQ(r.ExitStatus, kExitOk);
   return nlohmann::json::parse(r.Out);

@@ -55,28 +55,40 @@ class ReportToolTest : public QObject {
  private slots:
   void pdfHoldsTheChart_data() {
     QTest::addColumn<bool>("western");
-    QTest::addColumn<bool>("precise");
-    QTest::newRow("Indian chart") << false << false;
-    QTest::newRow("with the Western wheel") << true << false;
-    QTest::newRow("precise positions") << false << true;
+    QTest::addColumn<bool>("classic");
+    QTest::addColumn<int>("ayanamsa");  // an AyanamsaSystem, for precise positions
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Indian chart, classic formulas")
+        << false << true << 0 << QStringLiteral("Classic formulas");
+    QTest::newRow("with the Western wheel, classic formulas")
+        << true << true << 0 << QStringLiteral("Classic formulas");
+    QTest::newRow("precise positions by default")
+        << false << false << 0 << QStringLiteral("Precise positions (Lahiri)");
+    QTest::newRow("precise positions with the Western wheel, Raman")
+        << true << false << static_cast<int>(AyanamsaSystem::Raman)
+        << QStringLiteral("Precise positions (Raman)");
   }
   void pdfHoldsTheChart() {
     QFETCH(bool, western);
-    QFETCH(bool, precise);
+    QFETCH(bool, classic);
+    QFETCH(int, ayanamsa);
+    QFETCH(QString, caption);
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("asha.pdf"));
     QStringList args = kDelhi;
     if (western) args << QStringLiteral("--western");
-    if (precise) args << QStringLiteral("--precise");
+    if (classic) args << QStringLiteral("--classic");
     EngineOptions options;
-    if (precise) options.Positions = PositionSource::Precise;
+    options.Ayanamsa = static_cast<AyanamsaSystem>(ayanamsa);
+    if (options.Ayanamsa != AyanamsaSystem::Lahiri) args << QStringLiteral("--ayanamsa=raman");
+    if (classic) options = kClassicFormulas;
     const Run run = Tool(args << QStringLiteral("--pdf") << pdf);
     QCOMPARE(run.Status, 0);
     QCOMPARE(run.Err, QString());
     const QString text = PdfText(pdf);
     QVERIFY(text.contains(QStringLiteral("Birth Chart of Asha Rao")));
     const ChartRecord sidereal = DelhiChart(ChartMode::Sidereal, options);
-    QCOMPARE(text.contains(QStringLiteral("Precise positions (Lahiri)")), precise);
+    QVERIFY(text.contains(caption));
     for (std::size_t body = 0; body < 9; ++body) {
       QVERIFY(text.contains(QString::fromStdString(sidereal.PlanetPositionTexts[body])));
     }
@@ -84,7 +96,7 @@ class ReportToolTest : public QObject {
                           QString::fromStdString(sidereal.NakshatraLabel)));
     QCOMPARE(text.contains(QStringLiteral("Western Style")), western);
     if (western) {
-      const ChartRecord tropical = DelhiChart(ChartMode::Tropical);
+      const ChartRecord tropical = DelhiChart(ChartMode::Tropical, options);
       QVERIFY(text.contains(QString::fromStdString(tropical.PlanetPositionTexts[0])));
     }
     for (int page = 1; page <= PdfPages(pdf); ++page) {

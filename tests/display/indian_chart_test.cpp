@@ -253,9 +253,10 @@ class IndianChartTest : public QObject {
     for (QAction* hidden : {m.mnuSaveAsText->menuAction(), m.mnuMakeMoney}) {
       QVERIFY2(!hidden->isVisible(), qPrintable(hidden->text()));
     }
-    // The View menu is shown: it carries the divisional charts and the precise positions.
-    for (QAction* shown : {m.mnuBack, m.mnuExit, m.mnuHelp->menuAction(), m.mnuDonate,
-                           m.mnuView->menuAction(), m.mnuPrecise})
+    // The View menu is shown: it carries the divisional charts and how positions are found.
+    for (QAction* shown :
+         {m.mnuBack, m.mnuExit, m.mnuHelp->menuAction(), m.mnuDonate, m.mnuView->menuAction(),
+          m.mnuClassic, m.mnuAyanamsa->menuAction(), m.mnuTrueNode, m.mnuRestoreDefaults})
       QVERIFY(shown->isVisible());
     QVERIFY(m.mnuToolbar->isChecked());
     QVERIFY(m.mnuStatusBar->isChecked());

@@ -26,10 +26,11 @@ inline BirthFormData GreenwichBirth(int year, int month, int day, int hour, int 
   return f;
 }
 
+// The classic formulas' charts: the figures the engine tests were written against.
 inline ChartRecord SiderealChartOf(const BirthFormData& f) {
   ChartRecord c;
   ReadBirthData(c, f);
-  RunSiderealEngine(c);
+  RunSiderealEngine(c, kClassicFormulas);
   SetDisplayValues(c);
   return c;
 }
@@ -37,7 +38,7 @@ inline ChartRecord SiderealChartOf(const BirthFormData& f) {
 inline ChartRecord TropicalChartOf(const BirthFormData& f) {
   ChartRecord c;
   ReadBirthData(c, f);
-  RunTropicalEngine(c);
+  RunTropicalEngine(c, kClassicFormulas);
   return c;
 }
 

@@ -45,10 +45,24 @@ inline BirthEntry GreenwichEntry(int hour, int minute) {
   return e;
 }
 
+// What the program remembers when the fixture starts it.
+enum class StartWith {
+  // The classic formulas chosen, as a user might have in an earlier run: the charts the
+  // window tests were written against, figure for figure.
+  ClassicFormulas,
+  // Whatever the preferences file holds; a fresh one holds nothing, as on a first run.
+  SavedPreferences,
+};
+
 class AppFixture {
  public:
-  AppFixture() : app(std::make_unique<VelmoraApp>(platform)) {
+  // `settingsPath`: the preferences file, to start the program again over what an earlier
+  // fixture left; empty for a fresh one.
+  explicit AppFixture(StartWith start = StartWith::ClassicFormulas,
+                      const QString& settingsPath = QString())
+      : platform(settingsPath), app(std::make_unique<VelmoraApp>(platform)) {
     app->Start();
+    if (start == StartWith::ClassicFormulas) app->SetClassicFormulas(true);
     // Focus and access keys need an active window.
     Activate(&form());
   }

@@ -1,12 +1,16 @@
 // A desktop for tests: it records every message, answers file and printer dialogs from
-// queues, and never opens a modal window.
+// queues, never opens a modal window, and keeps the preferences in a file of its own, never
+// in the user's.
 #pragma once
 
 #include <QDialog>
+#include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -16,6 +20,14 @@ namespace velmora::test {
 
 class ScriptedPlatform final : public Platform {
  public:
+  // A fresh preferences file in a folder of this desktop's own, gone with it.
+  ScriptedPlatform() : ScriptedPlatform(QString()) {}
+  // The preferences file at `settingsPath`, so that a second desktop can start the program
+  // again over what the first one left.
+  explicit ScriptedPlatform(const QString& settingsPath)
+      : settingsPath_(settingsPath.isEmpty() ? folder_.filePath(QStringLiteral("velmora.conf"))
+                                             : settingsPath) {}
+
   struct Message {
     QString Text;
     MessageIcon Icon;
@@ -89,6 +101,11 @@ class ScriptedPlatform final : public Platform {
     return true;
   }
   bool ClaimSingleInstance() override { return InstanceAvailable; }
+  QSettings& Settings() override {
+    if (!settings_) settings_ = std::make_unique<QSettings>(settingsPath_, QSettings::IniFormat);
+    return *settings_;
+  }
+  const QString& SettingsPath() const { return settingsPath_; }
 
   // The text of the only message shown so far, or a description of what was shown instead.
   QString OnlyMessage() const {
@@ -97,6 +114,10 @@ class ScriptedPlatform final : public Platform {
   }
 
  private:
+  QTemporaryDir folder_;
+  QString settingsPath_;
+  std::unique_ptr<QSettings> settings_;
+
   static std::optional<QString> Next(std::deque<std::optional<QString>>& answers) {
     if (answers.empty() || !answers.front().has_value()) {
       if (!answers.empty()) answers.pop_front();

@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
   folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
   QDir().mkpath(folder);
 
-  AppFixture f;
+  // A first run: the program's defaults, whatever the user's own preferences are.
+  AppFixture f(StartWith::SavedPreferences);
   Save(f.form(), "birth-form");
   f.Fill(BirthEntry{});
   Save(f.form(), "birth-form-filled");
@@ -84,9 +85,9 @@ int main(int argc, char** argv) {
   f.app->Back();
 
   f.Fill(BirthEntry{});
-  f.app->SetPrecisePositions(true);
   f.form().cmdCalculate->click();
   f.main()->resize(1280, 820);
-  Save(*f.main(), "chart-south-indian-precise");
+  f.main()->mnuClassic->trigger();
+  Save(*f.main(), "chart-south-indian-classic");
   return 0;
 }

@@ -1,5 +1,5 @@
 // Precise positions against the Swiss Ephemeris (tests/data/swetest_precise.txt, see
-// tests/data/README.md), and the formulas' charts left exactly as they were.
+// tests/data/README.md), and the classic formulas' charts left exactly as they were.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -115,7 +115,7 @@ TEST_P(PreciseSignTest, PlanetTableShowsTheSkysSign) {
   const SignCase& p = GetParam();
   ChartRecord formula;
   ReadBirthData(formula, p.Birth);
-  RunSiderealEngine(formula);
+  RunSiderealEngine(formula, kClassicFormulas);
   EXPECT_EQ(formula.PlanetPositionTexts[p.TableRow], p.FormulaText);
   ChartRecord precise;
   ReadBirthData(precise, p.Birth);
@@ -156,6 +156,7 @@ std::vector<std::string> FieldsOf(const ChartRecord& c) {
   VisitChartFields(c, add);
   add("Positions", c.Positions);
   add("Node", c.Node);
+  add("Ayanamsa", c.Ayanamsa);
   return fields;
 }
 
@@ -166,9 +167,9 @@ struct UnchangedCase {
 
 class FormulaChartUnchangedTest : public testing::TestWithParam<UnchangedCase> {};
 
-// A formula chart computed into a record that last held a precise chart (with the true
-// node) is the same, field for field, as one computed into a fresh record: nothing of the
-// precise mode lingers, and the formulas are what the default options run.
+// A classic chart computed into a record that last held a precise chart (with the true
+// node and another ayanamsa) is the same, field for field, as one computed into a fresh
+// record: nothing of the precise mode lingers.
 TEST_P(FormulaChartUnchangedTest, AfterAPreciseChartBothModes) {
   const BirthFormData& birth = GetParam().Birth;
   for (const bool tropical : {false, true}) {
@@ -176,21 +177,44 @@ TEST_P(FormulaChartUnchangedTest, AfterAPreciseChartBothModes) {
     ReadBirthData(fresh, birth);
     ChartRecord reused;
     ReadBirthData(reused, birth);
-    const EngineOptions precise{PositionSource::Precise, LunarNode::True};
+    const EngineOptions precise{PositionSource::Precise, LunarNode::True, AyanamsaSystem::Raman};
     if (tropical) {
-      RunTropicalEngine(fresh);
+      RunTropicalEngine(fresh, kClassicFormulas);
       RunTropicalEngine(reused, precise);
-      RunTropicalEngine(reused, EngineOptions{});
+      RunTropicalEngine(reused, kClassicFormulas);
     } else {
-      RunSiderealEngine(fresh);
+      RunSiderealEngine(fresh, kClassicFormulas);
       RunSiderealEngine(reused, precise);
-      RunSiderealEngine(reused, EngineOptions{});
+      RunSiderealEngine(reused, kClassicFormulas);
     }
     EXPECT_EQ(FieldsOf(reused), FieldsOf(fresh)) << (tropical ? "tropical" : "sidereal");
     EXPECT_EQ(fresh.Positions, PositionSource::Formula);
     EXPECT_EQ(fresh.Node, LunarNode::Mean);
-    EXPECT_EQ(PositionsCaption(fresh), "");
+    EXPECT_EQ(PositionsCaption(fresh), "Classic formulas");
   }
+}
+
+// What a chart is when nobody says: precise positions, Lahiri, the mean node.
+TEST(PreciseChartTest, DefaultOptionsArePreciseLahiriMeanNode) {
+  ChartRecord c;
+  ReadBirthData(c, test::DelhiBirth());
+  RunSiderealEngine(c);
+  EXPECT_EQ(c.Positions, PositionSource::Precise);
+  EXPECT_EQ(c.Ayanamsa, AyanamsaSystem::Lahiri);
+  EXPECT_EQ(c.Node, LunarNode::Mean);
+  EXPECT_EQ(PositionsCaption(c), "Precise positions (Lahiri)");
+  // swetest: mean node 143.0941 - Lahiri 23.5811 = 119.5129.
+  EXPECT_EQ(c.PlanetPositionTexts[7], "29 Can 30");
+}
+
+TEST(PreciseChartTest, CaptionNamesTheAyanamsa) {
+  ChartRecord c;
+  ReadBirthData(c, test::DelhiBirth());
+  RunSiderealEngine(c, {PositionSource::Precise, LunarNode::Mean, AyanamsaSystem::TrueChitra});
+  SetDisplayValues(c);
+  EXPECT_EQ(PositionsCaption(c), "Precise positions (True Chitra)");
+  // swetest -sid27: 23° 34' 6.2".
+  EXPECT_EQ(c.AyanamsaDisplay, "23° 34' 6\"");
 }
 
 INSTANTIATE_TEST_SUITE_P(Births, FormulaChartUnchangedTest,
