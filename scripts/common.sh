@@ -17,8 +17,9 @@ VELMORA_PACKAGES=(
   # Historical UTC offsets: the system tz database read through Howard Hinnant's date library.
   tzdata libdate-tz3 libhowardhinnant-date-dev
   # The atlas, generated at build time from the GeoNames data inside libgeonames0 (read with
-  # GLib's gresource tool; the library itself is never linked).
-  libgeonames0 libgeonames-common libglib2.0-bin python3
+  # GLib's gresource tool; the library itself is never linked), GeoNames' names in every
+  # language (libgeonames-common) and the countries' ISO names and codes (iso-codes).
+  libgeonames0 libgeonames-common libglib2.0-bin python3 iso-codes
 )
 
 velmora_install_packages() {

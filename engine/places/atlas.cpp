@@ -10,7 +10,8 @@ namespace {
 
 using atlas_data::kPlaceCount;
 using atlas_data::kPlaces;
-using atlas_data::kSearchOrder;
+using atlas_data::kSearchKeyCount;
+using atlas_data::kSearchKeys;
 
 std::string_view TextOf(atlas_data::TextRef ref) {
   return {atlas_data::kText + ref.Offset, ref.Size};
@@ -23,23 +24,30 @@ Place PlaceOf(std::uint32_t index) {
 }
 
 std::string_view KeyAt(std::size_t position) {
-  return TextOf(kPlaces[kSearchOrder[position]].SearchKey);
+  return TextOf(kSearchKeys[position].Key);
 }
 
-// The positions in search order whose key begins with the folded prefix.
-std::pair<std::size_t, std::size_t> PrefixRange(std::string_view folded) {
-  std::size_t lo = 0, hi = kPlaceCount;
+// The rows of a sorted table whose key begins with the folded prefix.
+template <class Key>
+std::pair<std::size_t, std::size_t> PrefixRange(std::string_view folded, std::size_t count,
+                                                Key keyAt) {
+  std::size_t lo = 0, hi = count;
   while (lo < hi) {  // first key not below the prefix
     const std::size_t mid = lo + (hi - lo) / 2;
-    if (KeyAt(mid) < folded) {
+    if (keyAt(mid) < folded) {
       lo = mid + 1;
     } else {
       hi = mid;
     }
   }
   std::size_t end = lo;
-  while (end < kPlaceCount && KeyAt(end).starts_with(folded)) ++end;
+  while (end < count && keyAt(end).starts_with(folded)) ++end;
   return {lo, end};
+}
+
+// The search keys, any name of a place, that begin with the folded prefix.
+std::pair<std::size_t, std::size_t> PrefixRange(std::string_view folded) {
+  return PrefixRange(folded, kSearchKeyCount, KeyAt);
 }
 
 // Beyond Unicode: what a broken UTF-8 sequence reads as, so its byte is kept as it is.
@@ -96,8 +104,24 @@ bool NameFits(std::string_view name, std::string_view foldedPart) {
          folded.find(" " + std::string(foldedPart)) != std::string::npos;
 }
 
-bool SameCountry(const Place& place, std::string_view foldedPart) {
-  return NameFits(place.Country, foldedPart) || FoldForSearch(place.CountryCode) == foldedPart;
+// The codes of the countries one of whose names begins with the folded part ("uk", "usa",
+// "south k", "deutschland"), each once.
+std::vector<std::string_view> CountryCodesNamed(std::string_view foldedPart) {
+  std::vector<std::string_view> codes;
+  if (foldedPart.empty()) return codes;
+  const auto aliasAt = [](std::size_t i) { return TextOf(atlas_data::kCountryAliases[i].Name); };
+  const auto [first, last] = PrefixRange(foldedPart, atlas_data::kCountryAliasCount, aliasAt);
+  for (std::size_t i = first; i < last; ++i) {
+    const std::string_view code = TextOf(atlas_data::kCountryAliases[i].CountryCode);
+    if (std::find(codes.begin(), codes.end(), code) == codes.end()) codes.push_back(code);
+  }
+  return codes;
+}
+
+bool SameCountry(const Place& place, std::string_view foldedPart,
+                 const std::vector<std::string_view>& namedCodes) {
+  return NameFits(place.Country, foldedPart) || FoldForSearch(place.CountryCode) == foldedPart ||
+         std::find(namedCodes.begin(), namedCodes.end(), place.CountryCode) != namedCodes.end();
 }
 
 bool SameState(const Place& place, std::string_view foldedPart) {
@@ -133,11 +157,37 @@ std::vector<Place> FindPlaces(std::string_view prefix, std::size_t maxCount) {
   std::vector<Place> found;
   if (folded.empty() || maxCount == 0) return found;
   const auto [first, last] = PrefixRange(folded);
-  std::vector<std::uint32_t> hits(kSearchOrder + first, kSearchOrder + last);
+  // Places whose own name begins so come first, then those another of whose names is the
+  // text typed ("bombay"), then the rest: with some 250 languages' names, a short beginning
+  // would otherwise list the world's largest cities by names few users know.
+  enum Rank : std::uint8_t { OwnName, OtherNameWhole, OtherNameBeginning };
+  struct Hit {
+    std::uint32_t Place;
+    Rank By;
+  };
+  std::vector<Hit> hits;
+  hits.reserve(last - first);
+  for (std::size_t pos = first; pos < last; ++pos) {
+    const std::uint32_t place = kSearchKeys[pos].Place;
+    const bool own = KeyAt(pos) == TextOf(kPlaces[place].SearchKey);
+    hits.push_back({place, own                    ? OwnName
+                           : KeyAt(pos) == folded ? OtherNameWhole
+                                                  : OtherNameBeginning});
+  }
+  // A place found by several of its names ("bomba": Bombay, Bombai) is listed once, at its
+  // best rank.
+  std::sort(hits.begin(), hits.end(), [](const Hit& a, const Hit& b) {
+    return a.Place != b.Place ? a.Place < b.Place : a.By < b.By;
+  });
+  hits.erase(std::unique(hits.begin(), hits.end(),
+                         [](const Hit& a, const Hit& b) { return a.Place == b.Place; }),
+             hits.end());
   const std::size_t keep = std::min(maxCount, hits.size());
   // Ties keep the search order (name, then index), so the list never reshuffles itself.
   std::partial_sort(hits.begin(), hits.begin() + static_cast<std::ptrdiff_t>(keep), hits.end(),
-                    [](std::uint32_t a, std::uint32_t b) {
+                    [](const Hit& x, const Hit& y) {
+                      if (x.By != y.By) return x.By < y.By;
+                      const std::uint32_t a = x.Place, b = y.Place;
                       if (kPlaces[a].Population != kPlaces[b].Population) {
                         return kPlaces[a].Population > kPlaces[b].Population;
                       }
@@ -146,7 +196,7 @@ std::vector<Place> FindPlaces(std::string_view prefix, std::size_t maxCount) {
                       return ka != kb ? ka < kb : a < b;
                     });
   found.reserve(keep);
-  for (std::size_t k = 0; k < keep; ++k) found.push_back(PlaceOf(hits[k]));
+  for (std::size_t k = 0; k < keep; ++k) found.push_back(PlaceOf(hits[k].Place));
   return found;
 }
 
@@ -160,16 +210,21 @@ std::optional<Place> BestPlace(std::string_view description) {
   }
   if (parts.size() > 3 || parts.front().empty()) return std::nullopt;
 
+  const std::vector<std::string_view> namedCodes = CountryCodesNamed(parts.back());
   const auto fits = [&](const Place& place) {
-    if (parts.size() == 2) return SameCountry(place, parts[1]) || SameState(place, parts[1]);
-    if (parts.size() == 3) return SameState(place, parts[1]) && SameCountry(place, parts[2]);
+    if (parts.size() == 2) {
+      return SameCountry(place, parts[1], namedCodes) || SameState(place, parts[1]);
+    }
+    if (parts.size() == 3) {
+      return SameState(place, parts[1]) && SameCountry(place, parts[2], namedCodes);
+    }
     return true;
   };
   const auto [first, last] = PrefixRange(parts.front());
   std::optional<Place> best;
   bool bestWhole = false;
   for (std::size_t pos = first; pos < last; ++pos) {
-    const std::uint32_t index = kSearchOrder[pos];
+    const std::uint32_t index = kSearchKeys[pos].Place;
     const Place place = PlaceOf(index);
     if (!fits(place)) continue;
     const bool whole = KeyAt(pos) == parts.front();

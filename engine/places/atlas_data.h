@@ -20,6 +20,17 @@ struct PlaceRow {
   std::uint32_t Population;
 };
 
+// One name a place is searched by: its own, folded, or another GeoNames gives it.
+struct SearchRow {
+  TextRef Key;
+  std::uint32_t Place;  // index into kPlaces
+};
+
+// One name of a country, folded ("uk", "south korea", "usa", "royaume-uni"), and its code.
+struct CountryAlias {
+  TextRef Name, CountryCode;
+};
+
 // One letter the search folds: its code point and what it becomes ("ã" -> "a", "ß" -> "ss").
 struct FoldRow {
   std::uint32_t CodePoint;
@@ -30,8 +41,11 @@ extern const char kText[];
 extern const std::size_t kTextSize;
 extern const PlaceRow kPlaces[];
 extern const std::size_t kPlaceCount;
-// Indexes into kPlaces sorted by search key, larger places first among equal keys.
-extern const std::uint32_t kSearchOrder[];
+// Sorted by key, larger places first among equal keys.
+extern const SearchRow kSearchKeys[];
+extern const std::size_t kSearchKeyCount;
+extern const CountryAlias kCountryAliases[];  // sorted by name
+extern const std::size_t kCountryAliasCount;
 extern const FoldRow kFolds[];  // sorted by code point
 extern const std::size_t kFoldCount;
 

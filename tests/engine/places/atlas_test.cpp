@@ -114,6 +114,38 @@ INSTANTIATE_TEST_SUITE_P(
         BestCase{"WholeNameBeatsLargerBeginning", "Pune", "Pune", "Maharashtra", "India"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+// Every common name finds today's place, and every common name of a country matches it:
+// GeoNames' names in other languages and ISO's names and codes, as the atlas is built.
+INSTANTIATE_TEST_SUITE_P(
+    CommonNames, BestPlaceTest,
+    testing::Values(
+        BestCase{"Bombay", "Bombay", "Mumbai", "Maharashtra", "India"},
+        BestCase{"Madras", "Madras", "Chennai", "Tamil Nadu", "India"},
+        BestCase{"Calcutta", "Calcutta", "Kolkata", "State of West Bengal", "India"},
+        BestCase{"Bangalore", "Bangalore", "Bengaluru", "Karnataka", "India"},
+        BestCase{"Peking", "Peking", "Beijing", "Beijing Municipality", "China"},
+        BestCase{"BombayWithItsCountry", "bombay, india", "Mumbai", "Maharashtra", "India"},
+        BestCase{"SingaporeInSingapore", "Singapore, Singapore", "Singapore", "Singapore",
+                 "Singapore"},
+        BestCase{"SeoulInSouthKorea", "Seoul, South Korea", "Seoul", "Seoul", "Republic of Korea"},
+        BestCase{"NewYorkInTheUsa", "New York, USA", "New York", "New York",
+                 "United States of America"},
+        BestCase{"LondonInTheUk", "London, UK", "London", "England", "United Kingdom"},
+        BestCase{"ManchesterInTheUk", "Manchester, UK", "Manchester", "England", "United Kingdom"},
+        BestCase{"CountryInItsOwnLanguage", "Köln, Deutschland", "Cologne",
+                 "North Rhine-Westphalia", "Germany"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(PrefixLookupTest, APlaceFoundByTwoOfItsNamesIsListedOnce) {
+  // Mumbai is "Bombay" in French and Spanish and "Bombai" in Catalan.
+  const std::vector<Place> found = FindPlaces("bomba", 20);
+  ASSERT_FALSE(found.empty());
+  EXPECT_EQ(found.front().Name, "Mumbai");
+  EXPECT_EQ(
+      std::count_if(found.begin(), found.end(), [](const Place& p) { return p.Name == "Mumbai"; }),
+      1);
+}
+
 TEST(BestPlaceTest, AnUnknownPlaceHasNoMatch) {
   EXPECT_FALSE(BestPlace("Xyzzyville"));
   EXPECT_FALSE(BestPlace("Kathmandu, Peru"));
