@@ -422,9 +422,9 @@ std::string ReportForTerminal(const std::string& latin1Report) {
 
 // A last line naming precise positions on a terminal; the exported report keeps its format,
 // and the classic formulas print what they always printed.
-std::string PositionsLine(const ChartRecord& chart) {
+std::string PositionsLine(const ChartRecord& chart, ChartMode mode) {
   if (chart.Positions != PositionSource::Precise) return {};
-  return "\n" + PositionsCaption(chart) + "\n";
+  return "\n" + PositionsCaption(chart, mode) + "\n";
 }
 
 std::string SectorLine(const std::string& sector) {
@@ -678,12 +678,12 @@ ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportW
       FillIndianCells(sidereal, tables, cells);
       output = ChartJson(sidereal, cells, tropical, wheel);
     } else {
-      output = WesternTable(tropical, wheel) + PositionsLine(tropical);
+      output = WesternTable(tropical, wheel) + PositionsLine(tropical, ChartMode::Tropical);
     }
   } else if (o.OutputPath) {
     output = TextReport(sidereal);
   } else {
-    output = ReportForTerminal(TextReport(sidereal)) + PositionsLine(sidereal);
+    output = ReportForTerminal(TextReport(sidereal)) + PositionsLine(sidereal, ChartMode::Sidereal);
   }
   if (o.SaveChartPath) {
     auto file = ChartFileFor(*o.SaveChartPath, f);

@@ -381,8 +381,8 @@ void ChartWindow::ShowIndianAppearance(ChartStyle style) {
   for (QLabel* label : {Label2, Label6, lblPada, lblLord, Label4, lblAyanamsha}) label->show();
 }
 
-void ChartWindow::ShowPositionsCaption(const ChartRecord& chart) {
-  SetAutoSized(lblPositions, QString::fromStdString(PositionsCaption(chart)));
+void ChartWindow::ShowPositionsCaption(const ChartRecord& chart, ChartMode mode) {
+  SetAutoSized(lblPositions, QString::fromStdString(PositionsCaption(chart, mode)));
   lblPositions->setVisible(true);
 }
 

@@ -58,7 +58,7 @@ class ChartWindow : public QWidget {
   // Only the chosen Indian drawing visible (the Western wheel is not touched).
   void ShowIndianDrawing(ChartStyle style);
   // lblPositions: "Precise positions (Lahiri)" or "Classic formulas" under the drawing's name.
-  void ShowPositionsCaption(const ChartRecord& chart);
+  void ShowPositionsCaption(const ChartRecord& chart, ChartMode mode);
   // lblStyle: the name of the Indian drawing shown.
   void SetStyleCaption(ChartStyle style);
   // The wheel instead of the Indian drawings, and the Western captions beside it.

@@ -26,7 +26,7 @@ bool SouthProcedure(ChartStyle pressed, BirthForm& form, LookupTables& tables,
   // opened from the main window) is brought up to date here.
   window.FillHeader(sidereal);
   window.ShowOtherDetails(sidereal);
-  window.ShowPositionsCaption(sidereal);
+  window.ShowPositionsCaption(sidereal, ChartMode::Sidereal);
   window.ShowPositions(sidereal, 11);
   CellTexts cells;
   FillIndianCells(sidereal, tables, cells);

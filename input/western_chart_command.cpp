@@ -38,7 +38,7 @@ bool Command2_Click(BirthForm& form, const LookupTables& tables, ChartRecord& tr
   RunTropicalEngine(tropical, options);
   for (int i = 0; i < 12; ++i) window.picNatal->SetSectorText(i, QString());
   window.ShowPositions(tropical, 10);
-  window.ShowPositionsCaption(tropical);
+  window.ShowPositionsCaption(tropical, ChartMode::Tropical);
 
   const WesternWheel wheel = ComputeWesternWheel(tropical, tables);
   if (wheel.Ascendant) window.lblLagna->setText(Text(*wheel.Ascendant));

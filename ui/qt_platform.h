@@ -16,7 +16,7 @@ class QtPlatform final : public Platform {
  public:
   // `lockPath`: the lock file that marks a running instance; empty for none.
   // `settingsPath`: the preferences file; empty for the user's own, in the desktop's
-  // configuration folder (~/.config/Velmora/Velmora Astrology Birth Chart.conf).
+  // configuration folder (~/.config/Velmora/Velmora Astrology Birth Chart.ini).
   explicit QtPlatform(QString lockPath, QString settingsPath = {});
 
   void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon,

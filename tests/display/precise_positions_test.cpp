@@ -37,17 +37,22 @@ class PrecisePositionsTest : public QObject {
     QTest::addColumn<bool>("western");
     QTest::addColumn<QString>("classicRahu");
     QTest::addColumn<QString>("preciseRahu");
+    QTest::addColumn<QString>("preciseCaption");
     // swetest for the Delhi example: mean node 143.0941 tropical, 119.5129 with Lahiri.
     QTest::newRow("Indian chart, Rahu on the mean node")
-        << false << QStringLiteral("28 Can 35") << QStringLiteral("29 Can 30");
+        << false << QStringLiteral("28 Can 35") << QStringLiteral("29 Can 30")
+        << QStringLiteral("Precise positions (Lahiri)");
+    // The tropical zodiac needs no ayanamsa, and the caption names none.
     QTest::newRow("Western chart, north node on the mean node")
-        << true << QStringLiteral("22 Leo 10") << QStringLiteral("23 Leo 05");
+        << true << QStringLiteral("22 Leo 10") << QStringLiteral("23 Leo 05")
+        << QStringLiteral("Precise positions");
   }
 
   void classicFormulasRecomputeTheChartOnScreen() {
     QFETCH(bool, western);
     QFETCH(QString, classicRahu);
     QFETCH(QString, preciseRahu);
+    QFETCH(QString, preciseCaption);
     AppFixture f(StartWith::SavedPreferences);
     f.Fill(BirthEntry{});
     f.Click(western ? f.form().Command2 : f.form().cmdCalculate);
@@ -55,6 +60,7 @@ class PrecisePositionsTest : public QObject {
     ChartWindow& w = f.chart();
     const ChartRecord& shown = western ? f.app->tropical() : f.app->sidereal();
     QCOMPARE(w.Planet[7]->text(), preciseRahu);
+    QCOMPARE(w.lblPositions->text(), preciseCaption);
     QCOMPARE(shown.Positions, PositionSource::Precise);
 
     m.mnuClassic->trigger();
@@ -70,7 +76,7 @@ class PrecisePositionsTest : public QObject {
 
     m.mnuClassic->trigger();
     QCOMPARE(w.Planet[7]->text(), preciseRahu);
-    QCOMPARE(w.lblPositions->text(), QStringLiteral("Precise positions (Lahiri)"));
+    QCOMPARE(w.lblPositions->text(), preciseCaption);
     QCOMPARE(shown.Positions, PositionSource::Precise);
   }
 
