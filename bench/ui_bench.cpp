@@ -1,5 +1,6 @@
 // Figures for the desktop program on the offscreen platform, printed, never asserted:
-// start-up to the birth form against an empty window of the same size, the South chart
+// start-up to the birth form against an empty window of the same size, start-up to the
+// first chart painted (precise positions and the classic formulas), the South chart
 // command from click to painted chart window, peak memory of the whole scenario, and the
 // heap a main window leaves behind when it is opened and closed again.
 //   build/bench/ui_bench [RUNS]
@@ -28,6 +29,7 @@ long long MonotonicNanoseconds() {
 
 struct ProbeRun {
   double ShownMs = 0;               // from spawn to the first window painted
+  double PaintedMs = 0;             // from spawn to the first chart painted
   std::vector<double> ChartMs;      // one per chart command
   std::vector<double> KeystrokeMs;  // one per letter typed into the City box
   long PeakKilobytes = 0;
@@ -71,6 +73,9 @@ ProbeRun RunProbe(const std::string& probe, std::vector<std::string> args) {
     const std::string line = text.substr(at, end - at);
     at = end == std::string::npos ? text.size() : end + 1;
     if (line.rfind("shown ", 0) == 0) run.ShownMs = (std::stoll(line.substr(6)) - start) / 1e6;
+    if (line.rfind("painted ", 0) == 0) {
+      run.PaintedMs = (std::stoll(line.substr(8)) - start) / 1e6;
+    }
     if (line.rfind("chart ", 0) == 0) run.ChartMs.push_back(std::stoll(line.substr(6)) / 1e6);
     if (line.rfind("keystroke ", 0) == 0) {
       run.KeystrokeMs.push_back(std::stoll(line.substr(10)) / 1e6);
@@ -94,16 +99,20 @@ int main(int argc, char** argv) {
   std::string probe = argv[0];
   probe = probe.substr(0, probe.rfind('/') + 1) + "ui_probe";
 
-  std::vector<double> empty, label, form;
+  std::vector<double> empty, label, form, firstChart, firstClassicChart;
   long emptyPeak = 0;
   for (int i = 0; i < runs; ++i) {
     // Alternated, so that all see the same machine.
     const ProbeRun e = RunProbe(probe, {"empty"});
     const ProbeRun l = RunProbe(probe, {"label"});
     const ProbeRun f = RunProbe(probe, {"form"});
+    const ProbeRun c = RunProbe(probe, {"first-chart"});
+    const ProbeRun k = RunProbe(probe, {"first-chart", "classic"});
     empty.push_back(e.ShownMs);
     label.push_back(l.ShownMs);
     form.push_back(f.ShownMs);
+    firstChart.push_back(c.PaintedMs);
+    firstClassicChart.push_back(k.PaintedMs);
     emptyPeak = std::max(emptyPeak, e.PeakKilobytes);
   }
   const ProbeRun scenario = RunProbe(probe, {"scenario", "30"});
@@ -120,6 +129,11 @@ int main(int argc, char** argv) {
   std::printf(
       "  Velmora birth form       %7.1f ms   ratio %.2f to the empty window (target at most 2)\n",
       Median(form), Median(form) / Median(empty));
+  std::printf(
+      "start to the first chart painted (the Delhi birth, South style), median of %d runs:\n"
+      "  precise positions, the default  %7.1f ms\n"
+      "  classic formulas                %7.1f ms\n",
+      runs, Median(firstChart), Median(firstClassicChart));
   std::printf(
       "South chart command, click to chart window painted, median of %zu: %.1f ms (target under "
       "50)\n",

@@ -82,6 +82,8 @@ int main(int argc, char** argv) {
                                lockFolder.filePath(QStringLiteral("probe.conf")));
   velmora::VelmoraApp app(platform);
   app.Start();
+  // Any mode with the classic formulas, to compare with the default precise positions.
+  if (QLatin1String(argv[argc - 1]) == QLatin1String("classic")) app.SetClassicFormulas(true);
   WaitForPaint(app.form());
   std::printf("shown %lld\n", MonotonicNanoseconds());
   if (mode == QLatin1String("places")) {
@@ -122,6 +124,16 @@ int main(int argc, char** argv) {
     // behind among its leaks, each site with a count of about COUNT.
     std::fflush(stdout);
     std::_Exit(0);
+  }
+  if (mode == QLatin1String("first-chart")) {
+    // From the start to the first chart painted, as a user at their first run sees it: the
+    // program's default positions, or the classic formulas for comparison.
+    TypeDelhi(app.form());
+    app.form().cmdCalculate->click();
+    WaitForPaint(app.mainWindow()->chartWindow());
+    std::printf("painted %lld\n", MonotonicNanoseconds());
+    std::fflush(stdout);
+    return 0;
   }
   if (mode != QLatin1String("scenario")) return 0;
 
