@@ -113,11 +113,11 @@ Output (to standard output unless --output is given)
                      running at birth, each with "lord", "start", "end" and
                      nine "antardashas", dates YYYY-MM-DD) and "dashaBalance"
                      ("lord", "years", "months", "days" left at birth);
-                     "place" ("city", "state", "country", "latitude",
-                     "longitude", "timeZone", "utcOffsetMinutes",
-                     "daylightSaving"); and "manglik" (Mars's house from the
-                     lagna, the Moon and Venus, the dosha, the cancellations
-                     that hold and a summary)
+                     "manglik" (Mars's house from the lagna, the Moon and
+                     Venus, the dosha, the cancellations that hold and a
+                     summary); and "place" ("city", "state", "country",
+                     "latitude", "longitude", "timeZone", "utcOffsetMinutes",
+                     "daylightSaving")
   --output FILE      write to FILE instead; the report is then written byte for
                      byte as the desktop program's export writes it (Latin-1,
                      CR LF line ends), the other outputs as UTF-8 text; a file
@@ -514,10 +514,10 @@ std::string ChartJson(const ChartRecord& sidereal, const CellTexts& cells,
   WriteDasha(json, sidereal);
   json.Key("dashaBalance");
   WriteDashaBalance(json, sidereal);
-  json.Key("place");
-  WritePlace(json, sidereal);
   json.Key("manglik");
   WriteManglik(json, ComputeManglik(sidereal));
+  json.Key("place");
+  WritePlace(json, sidereal);
   json.EndObject();
   return json.Take() + "\n";
 }
