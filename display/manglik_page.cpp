@@ -43,6 +43,8 @@ ManglikPage::ManglikPage(QWidget* parent) : QWidget(parent) {
   tblMarsHouses->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tblMarsHouses->setSelectionMode(QAbstractItemView::NoSelection);
   tblMarsHouses->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // Three short columns read best together, not spread over the whole page.
+  tblMarsHouses->setMaximumWidth(560);
   for (int row = 0; row < 3; ++row) {
     tblMarsHouses->setItem(row, 0,
                            new QTableWidgetItem(QString::fromUtf8(kReferenceCaptions[row])));

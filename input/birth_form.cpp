@@ -156,6 +156,8 @@ void BirthForm::CreateMenus() {
   mnuOpen = mnuFile->addAction(QStringLiteral("&Open"));
   mnuOpen->setShortcut(QKeySequence::Open);
   connect(mnuOpen, &QAction::triggered, this, &BirthForm::openRequested);
+  mnuMatch = mnuFile->addAction(QStringLiteral("Kundli &Matching..."));
+  connect(mnuMatch, &QAction::triggered, this, &BirthForm::matchRequested);
   mnuFile->addSeparator();
   mnuKundali = mnuFile->addAction(QStringLiteral("Get My Janam &Kundali"));
   mnuKundali->setVisible(false);

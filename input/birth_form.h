@@ -88,6 +88,7 @@ class BirthForm : public QMainWindow {
 
   QMenu* mnuFile;
   QAction* mnuOpen;
+  QAction* mnuMatch;  // the Match window
   QAction* mnuKundali;
   QAction* mnuExit;
   QMenu* mnuHelp;
@@ -100,6 +101,7 @@ class BirthForm : public QMainWindow {
   void aboutRequested();
   void exitRequested();
   void openRequested();
+  void matchRequested();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
