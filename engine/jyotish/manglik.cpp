@@ -185,8 +185,8 @@ std::string ManglikSummary(const ManglikResult& r) {
       r.Cancellations[static_cast<std::size_t>(ManglikCancellation::HousePlacement)];
   if (!r.Cancelled()) {
     if (!partlyExcused) return text;
-    return text + "; only partly excused: " +
-           CancellationText(r, ManglikCancellation::HousePlacement);
+    return text +
+           "; only partly excused: " + CancellationText(r, ManglikCancellation::HousePlacement);
   }
   std::string why;
   for (int k = 0; k < kManglikCancellationKinds; ++k) {

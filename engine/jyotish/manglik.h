@@ -16,7 +16,7 @@ namespace velmora {
 enum class ManglikReference : std::int8_t { Lagna, Moon, Venus };
 // As a sentence names them: "Mars in the 7th from the lagna".
 inline constexpr std::array<std::string_view, 3> kManglikReferenceNames{"the lagna", "the Moon",
-                                                                       "Venus"};
+                                                                        "Venus"};
 
 // The rules that cancel the dosha, in the order they are named.
 enum class ManglikCancellation : std::int8_t {
