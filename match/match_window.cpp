@@ -142,13 +142,16 @@ MatchWindow::MatchWindow(Platform& platform, const EngineOptions& options,
   results->addWidget(tblKootas, 3);
 
   auto* words = new QVBoxLayout;
+  lblRating = WrappingLabel(this, "lblRating");
+  lblRating->setFont(VerdanaFont(12, true));
+  lblRating->setPalette(orange);
   lblVerdict = WrappingLabel(this, "lblVerdict");
-  lblVerdict->setFont(VerdanaFont(9.75, true));
+  lblVerdict->setFont(VerdanaFont(8.25, true));
   lblTara = WrappingLabel(this, "lblTara");
   lblGroomManglik = WrappingLabel(this, "lblGroomManglik");
   lblBrideManglik = WrappingLabel(this, "lblBrideManglik");
   lblVerdict->setText(QStringLiteral("Enter or open both births, then press Match."));
-  for (QLabel* label : {lblVerdict, lblTara, lblGroomManglik, lblBrideManglik})
+  for (QLabel* label : {lblRating, lblVerdict, lblTara, lblGroomManglik, lblBrideManglik})
     words->addWidget(label);
   words->addStretch(1);
   results->addLayout(words, 2);
@@ -168,6 +171,15 @@ MatchWindow::MatchWindow(Platform& platform, const EngineOptions& options,
   buttons->addStretch(1);
   for (QPushButton* button : {cmdExportPdf, cmdPrint, cmdClose}) buttons->addWidget(button);
   page->addLayout(buttons);
+
+  // The groom's fields and buttons, the bride's, then the match and what follows it.
+  std::vector<QWidget*> order = groom_->TabOrder();
+  order.insert(order.end(), {cmdOpenGroom, cmdGroomFromForm});
+  const std::vector<QWidget*> bride = bride_->TabOrder();
+  order.insert(order.end(), bride.begin(), bride.end());
+  order.insert(order.end(),
+               {cmdOpenBride, cmdBrideFromForm, cmdMatch, cmdExportPdf, cmdPrint, cmdClose});
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 QGroupBox* MatchWindow::CreateSide(MatchSide side, BirthFields*& fields, QPushButton*& open,
@@ -282,6 +294,8 @@ void MatchWindow::ShowMatch() {
   if (const std::string_view caption = PositionsCaption(*groomChart_); !caption.empty())
     verdict += QStringLiteral(" (") + Text(caption) + QLatin1Char(')');
   lblVerdict->setText(verdict);
+  lblRating->setText(QStringLiteral("%1: %2 of 36 points")
+                         .arg(Text(MatchRating(a.Total)), Text(PointsText(a.Total))));
   lblTara->setText(QStringLiteral("Tara, counted both ways: the groom's star (%1) is the %2 "
                                   "from the bride's (%3), %4; hers the %5 from his, %6.")
                        .arg(QString::fromStdString(groomChart_->MoonNakshatra),

@@ -59,6 +59,7 @@ class MatchWindow : public QWidget {
   QPushButton* cmdMatch;
   // Columns: koota, groom, bride, points, out of; the eight kootas and the total.
   QTableWidget* tblKootas;
+  QLabel* lblRating;  // "Good: 26 of 36 points"
   QLabel* lblTara;
   QLabel* lblGroomManglik;
   QLabel* lblBrideManglik;

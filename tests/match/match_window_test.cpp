@@ -158,6 +158,7 @@ class MatchWindowTest : public QObject {
                             QStringLiteral("0"), QStringLiteral("0"),   QStringLiteral("17.5")};
     for (int row = 0; row < 9; ++row) QCOMPARE(f.Points(row), want[row]);
     QVERIFY(f.match().lblVerdict->text().contains(QStringLiteral("Nadi dosha")));
+    QCOMPARE(f.match().lblRating->text(), QStringLiteral("Not recommended: 17.5 of 36 points"));
   }
 
   void fileThatCannotBeOpenedLeavesTheFields() {
