@@ -19,6 +19,7 @@ VelmoraApp::VelmoraApp(Platform& platform) : platform_(platform) {}
 
 VelmoraApp::~VelmoraApp() {
   delete mainWindow_.data();
+  delete matchWindow_.data();
 }
 
 bool VelmoraApp::Start() {
@@ -28,6 +29,7 @@ bool VelmoraApp::Start() {
     return false;
   }
   preferences_ = ReadPreferences(platform_.Settings());
+  engineOptions_ = preferences_.Engine();
   // One font for every window, menus included: each further font costs a lookup at start.
   QApplication::setFont(VerdanaFont(8.25));
   form_ = std::make_unique<BirthForm>(platform_, tables_);
@@ -38,6 +40,7 @@ bool VelmoraApp::Start() {
   connect(form_.get(), &BirthForm::openRequested, this, [this] {
     OpenChartFile(platform_, *form_, mainWindow_.data(), paths_, preferences_.Style);
   });
+  connect(form_.get(), &BirthForm::matchRequested, this, &VelmoraApp::ShowMatchWindow);
   form_->show();
   return true;
 }
@@ -50,6 +53,7 @@ MainWindow& VelmoraApp::EnsureMainWindow() {
     connect(mainWindow_, &MainWindow::newRequested, this, &VelmoraApp::New);
     connect(mainWindow_, &MainWindow::exitRequested, this, &VelmoraApp::Exit);
     connect(mainWindow_, &MainWindow::aboutRequested, this, [this] { ShowAbout(mainWindow_); });
+    connect(mainWindow_, &MainWindow::matchRequested, this, &VelmoraApp::ShowMatchWindow);
     mainWindow_->ShowPositionChoices(preferences_.Engine());
     mainWindow_->chartWindow().SetLagnaOnTop(preferences_.LagnaOnTop);
     connect(mainWindow_, &MainWindow::classicFormulasChosen, this, &VelmoraApp::SetClassicFormulas);
@@ -72,12 +76,12 @@ MainWindow& VelmoraApp::EnsureMainWindow() {
 }
 
 void VelmoraApp::IndianChart(ChartStyle style) {
-  if (RunIndianChartCommand(style, *form_, tables_, sidereal_, *this, engineOptions()))
+  if (RunIndianChartCommand(style, *form_, tables_, sidereal_, *this, engineOptions_))
     shown_ = ShownChart::Indian;
 }
 
 void VelmoraApp::WesternChart() {
-  if (Command2_Click(*form_, tables_, tropical_, *this, engineOptions()))
+  if (Command2_Click(*form_, tables_, tropical_, *this, engineOptions_))
     shown_ = ShownChart::Western;
 }
 
@@ -105,6 +109,7 @@ void VelmoraApp::SetTrueNode(bool trueNode) {
 void VelmoraApp::RestoreDefaults() {
   ForgetPreferences(platform_.Settings());
   preferences_ = Preferences{};
+  engineOptions_ = preferences_.Engine();
   if (!mainWindow_) return;
   mainWindow_->ShowPositionChoices(preferences_.Engine());
   mainWindow_->chartWindow().SetLagnaOnTop(preferences_.LagnaOnTop);
@@ -116,6 +121,7 @@ void VelmoraApp::RestoreDefaults() {
 void VelmoraApp::Remember(const Preferences& now) {
   WriteChangedPreferences(platform_.Settings(), preferences_, now);
   preferences_ = now;
+  engineOptions_ = preferences_.Engine();
   if (mainWindow_) mainWindow_->ShowPositionChoices(preferences_.Engine());
 }
 
@@ -156,8 +162,19 @@ void VelmoraApp::Exit() {
   if (exiting_) return;
   exiting_ = true;
   CloseMainWindow();
+  if (matchWindow_) matchWindow_->close();
   if (form_) form_->hide();
   emit finished();
+}
+
+void VelmoraApp::ShowMatchWindow() {
+  if (!matchWindow_) {
+    matchWindow_ = new MatchWindow(
+        platform_, engineOptions_, [this] { return form_->Data(); }, paths_);
+  }
+  matchWindow_->show();
+  matchWindow_->raise();
+  matchWindow_->activateWindow();
 }
 
 void VelmoraApp::ShowAbout(QWidget* parent) {

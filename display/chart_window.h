@@ -16,6 +16,7 @@
 #include "engine/chart.h"
 #include "engine/chart_record.h"
 #include "interpretation/interpretation_panel.h"
+#include "manglik_page.h"
 #include "wheel_view.h"
 
 namespace velmora {
@@ -53,6 +54,9 @@ class ChartWindow : public QWidget {
   bool LagnaOnTop() const { return lagnaOnTop_; }
   // The Dasha page from the chart's Moon, with the periods running at the given local day.
   void ShowDasha(const ChartRecord& sidereal, CivilDate today, double localHours);
+  // The Manglik dosha in "Other Details" (a word, the whole sentence as its tooltip) and on
+  // the Manglik page.
+  void ShowManglik(const ChartRecord& sidereal);
   // Everything an Indian chart command puts back after a Western chart, and its drawing.
   void ShowIndianAppearance(ChartStyle style);
   // Only the chosen Indian drawing visible (the Western wheel is not touched).
@@ -103,6 +107,8 @@ class ChartWindow : public QWidget {
   QLabel* lblPada;
   QLabel* Label6;
   QLabel* lblLord;
+  QLabel* lblManglikCaption;
+  QLabel* lblManglik;  // "Yes", "No" or "Cancelled"
 
   QGroupBox* fraWestern;
   std::array<QLabel*, 16> PlanetName{};
@@ -111,6 +117,7 @@ class ChartWindow : public QWidget {
   // The interpretation area below the chart frame, with the Dasha page as its last tab.
   InterpretationPanel* fraInterpretation;
   DashaPage* dashaPage;
+  ManglikPage* manglikPage;
 
  signals:
   void chartViewChosen(int view);

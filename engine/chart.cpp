@@ -58,10 +58,10 @@ void RunTropicalEngine(ChartRecord& chart, const EngineOptions& options) {
   RunEngine(chart, ChartMode::Tropical, options);
 }
 
-std::string PositionsCaption(const ChartRecord& chart, ChartMode mode) {
+std::string_view PositionsCaption(const ChartRecord& chart, ChartMode mode) {
   if (chart.Positions != PositionSource::Precise) return "Classic formulas";
   if (mode == ChartMode::Tropical) return "Precise positions";
-  return "Precise positions (" + std::string(AyanamsaName(chart.Ayanamsa)) + ")";
+  return PrecisePositionsCaption(chart.Ayanamsa);
 }
 
 void SetDisplayValues(ChartRecord& c) {

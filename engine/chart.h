@@ -31,7 +31,7 @@ void RunTropicalEngine(ChartRecord& chart, const EngineOptions& options = {});
 // What a window or a report shows to say how the positions were computed: "Precise
 // positions (Lahiri)", with the ayanamsa's name, or "Classic formulas". A tropical chart
 // uses no ayanamsa, and its caption names none.
-std::string PositionsCaption(const ChartRecord& chart, ChartMode mode = ChartMode::Sidereal);
+std::string_view PositionsCaption(const ChartRecord& chart, ChartMode mode = ChartMode::Sidereal);
 
 // Ayanamsa without its sign, the ascendant's sign and lagna name, nakshatra, rashi, lord
 // and pada, as the "Other Details" frame shows them.

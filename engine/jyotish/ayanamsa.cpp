@@ -11,15 +11,19 @@ struct AyanamsaNames {
   std::string_view MenuCaption;
   // Folded forms a user may type besides the folded name.
   std::string_view Alias;
+  std::string_view PositionsCaption;
 };
 
 constexpr AyanamsaNames kAyanamsaNames[] = {
-    {AyanamsaSystem::Lahiri, "Lahiri", "&Lahiri", "chitrapaksha"},
-    {AyanamsaSystem::Raman, "Raman", "&Raman", ""},
-    {AyanamsaSystem::Krishnamurti, "Krishnamurti", "&Krishnamurti (KP)", "kp"},
-    {AyanamsaSystem::TrueChitra, "True Chitra", "True &Chitra", "truecitra"},
-    {AyanamsaSystem::Yukteshwar, "Yukteshwar", "&Yukteshwar", ""},
-    {AyanamsaSystem::FaganBradley, "Fagan-Bradley", "&Fagan-Bradley", ""},
+    {AyanamsaSystem::Lahiri, "Lahiri", "&Lahiri", "chitrapaksha", "Precise positions (Lahiri)"},
+    {AyanamsaSystem::Raman, "Raman", "&Raman", "", "Precise positions (Raman)"},
+    {AyanamsaSystem::Krishnamurti, "Krishnamurti", "&Krishnamurti (KP)", "kp",
+     "Precise positions (Krishnamurti)"},
+    {AyanamsaSystem::TrueChitra, "True Chitra", "True &Chitra", "truecitra",
+     "Precise positions (True Chitra)"},
+    {AyanamsaSystem::Yukteshwar, "Yukteshwar", "&Yukteshwar", "", "Precise positions (Yukteshwar)"},
+    {AyanamsaSystem::FaganBradley, "Fagan-Bradley", "&Fagan-Bradley", "",
+     "Precise positions (Fagan-Bradley)"},
 };
 
 const AyanamsaNames& NamesOf(AyanamsaSystem system) {
@@ -51,6 +55,10 @@ std::string_view AyanamsaName(AyanamsaSystem system) {
 
 std::string_view AyanamsaMenuCaption(AyanamsaSystem system) {
   return NamesOf(system).MenuCaption;
+}
+
+std::string_view PrecisePositionsCaption(AyanamsaSystem system) {
+  return NamesOf(system).PositionsCaption;
 }
 
 std::optional<AyanamsaSystem> AyanamsaNamed(std::string_view typed) {

@@ -22,6 +22,9 @@ std::string_view AyanamsaName(AyanamsaSystem system);
 // The View menu's entry: the name, with "(KP)" after Krishnamurti.
 std::string_view AyanamsaMenuCaption(AyanamsaSystem system);
 
+// "Precise positions (Lahiri)": what a sidereal chart says of how it was computed.
+std::string_view PrecisePositionsCaption(AyanamsaSystem system);
+
 // The ayanamsa a typed name means, case, spaces, dashes and underscores aside: the names
 // above ("true-chitra", "fagan_bradley"), and "KP", "Chitrapaksha" (Lahiri) and "True
 // Citra"; none for any other.
