@@ -61,6 +61,29 @@ void BM_PreciseSiderealChart(benchmark::State& state) {
     benchmark::DoNotOptimize(cells);
   }
 }
+// The same birth over and over lets libnova answer from the values it keeps of the last
+// moment asked for; a user's next chart is another moment. Here every chart is a minute
+// later than the one before, Lahiri and the mean node.
+void BM_PreciseSiderealChartNewMoment(benchmark::State& state) {
+  BirthFormData form = Delhi();
+  LookupTables tables;
+  ChartRecord chart;
+  CellTexts cells;
+  int minute = 0;
+  for (auto _ : state) {
+    form.Minute = minute % 60;
+    form.Hour = 10 + minute / 60 % 10;
+    minute = (minute + 1) % 600;
+    FillZoneTables(tables);
+    ReadBirthData(chart, form);
+    RunSiderealEngine(chart);
+    SetDisplayValues(chart);
+    FillIndianCells(chart, tables, cells);
+    benchmark::DoNotOptimize(cells);
+  }
+}
+BENCHMARK(BM_PreciseSiderealChartNewMoment)->Unit(benchmark::kMicrosecond);
+
 BENCHMARK(BM_PreciseSiderealChart)
     ->Args({0, 0})
     ->Args({1, 0})

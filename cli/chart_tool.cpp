@@ -67,7 +67,8 @@ Birth data
 
 Places and historical time zones (offline: GeoNames places, the system's tz
 database)
-  --place TEXT       "CITY", "CITY, COUNTRY" or "CITY, STATE, COUNTRY": latitude,
+  --place TEXT       "CITY", "CITY, COUNTRY" or "CITY, STATE, COUNTRY", each by
+                     any of its names ("Bombay", "Seoul, South Korea"): latitude,
                      longitude, city, state, country and time zone of the best
                      match (the largest place of that name); --lat, --lon,
                      --zone, --tz, --city, --state and --country override it
