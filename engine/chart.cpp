@@ -22,6 +22,7 @@ void RunEngine(ChartRecord& chart, ChartMode mode, const EngineOptions& options)
   if (options.Positions == PositionSource::Precise) {
     const ApparentPlaces places = ComputeApparentPlaces(JulianDayUt(chart), chart.Node);
     SetPreciseAyanamsa(chart, mode, places.AyanamsaDeg);
+    SetApparentSiderealFrame(chart, places);
     ComputeAngles(chart);
     PlacePreciseBodies(chart, mode, places);
     return;

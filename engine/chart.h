@@ -21,8 +21,8 @@ struct EngineOptions {
 
 // PrepareBirthMoment, ComputeAyanamsa, ComputeAngles, ComputeMoon, ComputePlanets: each
 // step reads what the one before wrote, so the order is fixed. Precise positions take the
-// ayanamsa, the Moon, the planets and the node from the ephemeris libraries instead and keep
-// the rest, the ascendant formula included.
+// ayanamsa, the Moon, the planets and the node from the ephemeris libraries instead, and
+// measure the angles from the apparent sidereal time and the true obliquity of date.
 void RunSiderealEngine(ChartRecord& chart, const EngineOptions& options = {});
 void RunTropicalEngine(ChartRecord& chart, const EngineOptions& options = {});
 
