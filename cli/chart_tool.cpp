@@ -18,11 +18,13 @@
 #include "engine/places/atlas.h"
 #include "engine/places/time_zones.h"
 #include "engine/places/zones.h"
+#include "engine/western/western_chart.h"
 #include "json_writer.h"
 #include "output/chart_file_reader.h"
 #include "output/file_access.h"
 #include "terminal_text.h"
 #include "velmora/version.h"
+#include "western_json.h"
 
 namespace velmora {
 namespace {
@@ -31,13 +33,14 @@ constexpr std::string_view kUsage = R"(Usage:
   velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --zone Z
                 --lat D:MM(N|S) --lon D:MM(E|W) [--dst]
                 --city TEXT --state TEXT --country TEXT
-                [--western] [--json] [--precise [--true-node]]
+                [--western [--houses SYSTEM]] [--json] [--precise [--true-node]]
                 [--output FILE | --pdf FILE.pdf] [--save-chart FILE]
   velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --place "CITY, COUNTRY"
-                [--dst | --no-dst] [--western] [--json] [--precise [--true-node]]
+                [--dst | --no-dst] [--western [--houses SYSTEM]] [--json]
+                [--precise [--true-node]]
                 [--output FILE | --pdf FILE.pdf] [--save-chart FILE]
   velmora-chart --open FILE [--zone Z | --tz AREA/CITY] [--dst | --no-dst]
-                [--western] [--json] [--precise [--true-node]]
+                [--western [--houses SYSTEM]] [--json] [--precise [--true-node]]
                 [--output FILE | --pdf FILE.pdf] [--save-chart FILE]
   velmora-chart --places TEXT | --zones | --help | --version
 
@@ -87,7 +90,14 @@ Positions
 Output (to standard output unless --output is given)
   (default)          the Indian chart's text report, 26 lines
   --western          the Western (tropical) chart instead: the ten positions,
-                     sun sign, ascendant, moon sign and the twelve wheel sectors
+                     sun sign, ascendant, moon sign and the twelve wheel sectors,
+                     then every planet, node and angle with its sign, house and
+                     daily speed (R when retrograde), the house cusps and the
+                     aspects
+  --houses SYSTEM    with --western: the house system, Placidus (the default),
+                     Koch, Porphyry, Regiomontanus, Campanus, Equal or "Whole
+                     Sign"; inside the polar circles Placidus and Koch give
+                     Porphyry houses, and say so
   --json             one JSON object: "sidereal" (every field of the Indian
                      chart record), "cells" (the twelve chart cells, Aries
                      first), "tropical" (every field of the Western chart
@@ -102,7 +112,12 @@ Output (to standard output unless --output is given)
                      ("lord", "years", "months", "days" left at birth);
                      and "place" ("city", "state", "country", "latitude",
                      "longitude", "timeZone", "utcOffsetMinutes",
-                     "daylightSaving")
+                     "daylightSaving"); with --western also "points" (each
+                     planet, node and angle: "name", "longitude", "sign",
+                     "house", "speed" in degrees a day, "retrograde"), "houses"
+                     ("system", the twelve "cusps", "fallback": the system used
+                     instead inside a polar circle, else null) and "aspects"
+                     ("p1", "p2", "kind", "orb" in degrees, "applying")
   --output FILE      write to FILE instead; the report is then written byte for
                      byte as the desktop program's export writes it (Latin-1,
                      CR LF line ends), the other outputs as UTF-8 text; a file
@@ -126,7 +141,7 @@ file cannot be written.
 struct Options {
   std::optional<std::string> Name, Date, Time, Zone, Latitude, Longitude, City, State, Country;
   std::optional<std::string> OpenPath, OutputPath, SaveChartPath, PdfPath;
-  std::optional<std::string> Place, TimeZone, Places;
+  std::optional<std::string> Place, TimeZone, Places, Houses;
   bool DaylightSaving = false;
   bool NoDaylightSaving = false;
   bool Western = false;
@@ -167,6 +182,7 @@ std::variant<Options, UsageError> ParseOptions(std::span<const std::string_view>
       {"--output", &Options::OutputPath}, {"--save-chart", &Options::SaveChartPath},
       {"--pdf", &Options::PdfPath},       {"--place", &Options::Place},
       {"--tz", &Options::TimeZone},       {"--places", &Options::Places},
+      {"--houses", &Options::Houses},
   };
   struct SwitchFlag {
     const char* Flag;
@@ -456,8 +472,57 @@ std::string WesternTable(const ChartRecord& t, const WesternWheel& wheel) {
   return out;
 }
 
+// "12 Gem 34" with the seconds dropped, as the position texts cut them.
+std::string DegreeText(double longitudeDeg) {
+  const int seconds = static_cast<int>(longitudeDeg * 3600);
+  const int sign = std::min(seconds / (30 * 3600), 11);
+  const int inSign = seconds - sign * 30 * 3600;
+  std::array<char, 32> text{};
+  std::snprintf(
+      text.data(), text.size(), "%02d %s %02d", inSign / 3600,
+      std::string(kSignAbbreviations.substr(static_cast<std::size_t>(sign) * 3, 3)).c_str(),
+      inSign / 60 % 60);
+  return text.data();
+}
+
+std::string WesternPointsText(const WesternChart& w) {
+  std::string out = "\nPoint        Position   House  Speed/day\n";
+  for (int i = 0; i < kWesternPoints; ++i) {
+    const PointPlace& p = w.Points[static_cast<std::size_t>(i)];
+    std::array<char, 96> line{};
+    std::snprintf(line.data(), line.size(), "%-12s %s  %5d  %+9.4f%s\n",
+                  std::string(NameOf(static_cast<WesternPoint>(i))).c_str(),
+                  DegreeText(p.LongitudeDeg).c_str(), p.House, p.SpeedDegPerDay,
+                  p.Retrograde ? " R" : "");
+    out += line.data();
+  }
+  out += "\nHouses (" + std::string(HouseSystemName(w.Houses.Requested));
+  if (w.Houses.PolarFallback()) {
+    out += "; inside the polar circle: " + std::string(HouseSystemName(w.Houses.Used));
+  }
+  out += ")\n";
+  for (std::size_t k = 0; k < 12; ++k) {
+    std::array<char, 48> line{};
+    std::snprintf(line.data(), line.size(), "%2zu  %s\n", k + 1,
+                  DegreeText(w.Houses.CuspsDeg[k]).c_str());
+    out += line.data();
+  }
+  out += "\nAspects\n";
+  for (const Aspect& a : w.Aspects) {
+    std::array<char, 96> line{};
+    std::snprintf(line.data(), line.size(), "%-10s %-14s %-10s orb %5.2f %s\n",
+                  std::string(NameOf(w.AspectPoints[static_cast<std::size_t>(a.First)])).c_str(),
+                  std::string(DefinitionOf(a.Kind).Name).c_str(),
+                  std::string(NameOf(w.AspectPoints[static_cast<std::size_t>(a.Second)])).c_str(),
+                  a.OrbDeg, a.Applying ? "applying" : "separating");
+    out += line.data();
+  }
+  return out;
+}
+
 std::string ChartJson(const ChartRecord& sidereal, const CellTexts& cells,
-                      const ChartRecord& tropical, const WesternWheel& wheel) {
+                      const ChartRecord& tropical, const WesternWheel& wheel,
+                      const WesternChart* western) {
   JsonWriter json;
   json.BeginObject();
   json.Key("sidereal");
@@ -499,6 +564,14 @@ std::string ChartJson(const ChartRecord& sidereal, const CellTexts& cells,
   WriteDashaBalance(json, sidereal);
   json.Key("place");
   WritePlace(json, sidereal);
+  if (western) {
+    json.Key("points");
+    WriteWesternPoints(json, *western);
+    json.Key("houses");
+    WriteWesternHouses(json, *western);
+    json.Key("aspects");
+    WriteWesternAspects(json, *western);
+  }
   json.EndObject();
   return json.Take() + "\n";
 }
@@ -553,6 +626,17 @@ ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportW
   if (o.OpenPath && o.Place) return Fail(kExitBadInput, "--place cannot be used with --open");
   if (o.TrueNode && !o.Precise) {
     return Fail(kExitBadInput, "--true-node needs --precise (the formulas give the mean node)");
+  }
+  WesternOptions western;
+  if (o.Houses) {
+    if (!o.Western) return Fail(kExitBadInput, "--houses needs --western");
+    const auto system = HouseSystemNamed(*o.Houses);
+    if (!system) {
+      return Fail(kExitBadInput, "--houses " + *o.Houses +
+                                     ": the house systems are Placidus, Koch, Porphyry, "
+                                     "Regiomontanus, Campanus, Equal and \"Whole Sign\"");
+    }
+    western.Houses = *system;
   }
   EngineOptions engine;
   if (o.Precise) engine.Positions = PositionSource::Precise;
@@ -627,14 +711,17 @@ ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportW
     FillIndianCells(sidereal, tables, cells);
     ChartRecord tropical;
     std::optional<WesternWheel> wheel;
+    std::optional<WesternChart> chart;
     if (o.Western) {
       ReadBirthData(tropical, f);
       RunTropicalEngine(tropical, engine);
       wheel = ComputeWesternWheel(tropical, tables);
+      chart = ComputeWesternChart(tropical, western);
     }
-    const auto failure = writePdf ? writePdf({sidereal, cells, wheel ? &tropical : nullptr,
-                                              wheel ? &*wheel : nullptr, *o.PdfPath})
-                                  : std::optional<std::string>("this build has no PDF renderer");
+    const auto failure =
+        writePdf ? writePdf({sidereal, cells, wheel ? &tropical : nullptr,
+                             wheel ? &*wheel : nullptr, chart ? &*chart : nullptr, *o.PdfPath})
+                 : std::optional<std::string>("this build has no PDF renderer");
     if (failure) return Fail(kExitWriteFailed, "cannot write " + *o.PdfPath + ": " + *failure);
     return {kExitOk, {}, EscapeForTerminal(warnings)};
   }
@@ -645,12 +732,14 @@ ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportW
     ReadBirthData(tropical, f);
     RunTropicalEngine(tropical, engine);
     const WesternWheel wheel = ComputeWesternWheel(tropical, tables);
+    std::optional<WesternChart> chart;
+    if (o.Western) chart = ComputeWesternChart(tropical, western);
     if (o.Json) {
       CellTexts cells;
       FillIndianCells(sidereal, tables, cells);
-      output = ChartJson(sidereal, cells, tropical, wheel);
+      output = ChartJson(sidereal, cells, tropical, wheel, chart ? &*chart : nullptr);
     } else {
-      output = WesternTable(tropical, wheel) + PositionsLine(tropical);
+      output = WesternTable(tropical, wheel) + WesternPointsText(*chart) + PositionsLine(tropical);
     }
   } else if (o.OutputPath) {
     output = TextReport(sidereal);

@@ -209,6 +209,9 @@ Place ApparentPlanet(const PlanetSource& planet, double tt, const Observer& eart
     const Vector roughPlace = {rough[0][0], rough[0][1], rough[0][2]};
     const double lightTime = Length(Difference(roughPlace, earthPlace)) * kLightTimeDaysPerAu;
     heliocentric = Heliocentric(planet, tt - lightTime);
+    // Its velocity when the light left it: Mercury's changes enough within the light time
+    // to show in the speed.
+    eraPlan94(tt - lightTime, 0.0, planet.ErfaPlanet, rough);
     velocity = {rough[1][0], rough[1][1], rough[1][2]};
   } else {
     // Pluto's series is short: read again for the light time and on either side for the
