@@ -714,9 +714,9 @@ ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportW
     std::optional<WesternChart> chart;
     if (o.Western) {
       ReadBirthData(tropical, f);
-      RunTropicalEngine(tropical, engine);
+      const auto outer = RunWesternEngine(tropical, engine);
       wheel = ComputeWesternWheel(tropical, tables);
-      chart = ComputeWesternChart(tropical, western);
+      chart = ComputeWesternChart(tropical, western, outer ? &*outer : nullptr);
     }
     const auto failure =
         writePdf ? writePdf({sidereal, cells, wheel ? &tropical : nullptr,
@@ -730,10 +730,14 @@ ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportW
   if (o.Json || o.Western) {
     ChartRecord tropical;
     ReadBirthData(tropical, f);
-    RunTropicalEngine(tropical, engine);
-    const WesternWheel wheel = ComputeWesternWheel(tropical, tables);
     std::optional<WesternChart> chart;
-    if (o.Western) chart = ComputeWesternChart(tropical, western);
+    if (o.Western) {
+      const auto outer = RunWesternEngine(tropical, engine);
+      chart = ComputeWesternChart(tropical, western, outer ? &*outer : nullptr);
+    } else {
+      RunTropicalEngine(tropical, engine);
+    }
+    const WesternWheel wheel = ComputeWesternWheel(tropical, tables);
     if (o.Json) {
       CellTexts cells;
       FillIndianCells(sidereal, tables, cells);

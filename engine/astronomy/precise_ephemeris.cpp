@@ -239,13 +239,23 @@ Place ApparentSun(const Observer& earth, const DateFrame& frame) {
 
 // The Moon where the light left it. The Earth's motion shifts the light time and the
 // aberration by the same amount in opposite directions, so no aberration is applied.
-Place ApparentMoon(double tt, const DateFrame& frame) {
+struct MoonPlace {
+  Place Apparent;
+  Vector Position;  // AU, J2000 equator, when the light left it
+  double When;      // that moment, TT
+};
+
+MoonPlace ApparentMoon(double tt, const DateFrame& frame) {
   double rough[2][3];
   eraMoon98(tt, 0.0, rough);
   const double lightTime = eraPm(rough[0]) * kLightTimeDaysPerAu;
-  return {frame.LongitudeDeg(LunarPosition(tt - lightTime)),
-          frame.SpeedDegPerDay({rough[0][0], rough[0][1], rough[0][2]},
-                               {rough[1][0], rough[1][1], rough[1][2]})};
+  MoonPlace moon{};
+  moon.When = tt - lightTime;
+  moon.Position = LunarPosition(moon.When);
+  moon.Apparent = {frame.LongitudeDeg(moon.Position),
+                   frame.SpeedDegPerDay({rough[0][0], rough[0][1], rough[0][2]},
+                                        {rough[1][0], rough[1][1], rough[1][2]})};
+  return moon;
 }
 
 // The ascending node, radians of date before nutation, of the orbit a body would keep from
@@ -261,15 +271,16 @@ double NodeOfOrbit(const Vector& position, const Vector& velocity, const DateFra
   return std::atan2(h[0], -h[1]);
 }
 
-// The node of the orbit the Moon would keep from its present place and velocity.
-double OsculatingNodeDeg(double tt, const DateFrame& frame) {
-  const Vector before = LunarPosition(tt - kNodeStepDays);
-  const Vector after = LunarPosition(tt + kNodeStepDays);
+// The node of the orbit the Moon would keep from its present place and velocity: the
+// velocity from the series read once more a moment after the Moon's own place, the place
+// halfway between the two.
+double OsculatingNodeDeg(const MoonPlace& moon, const DateFrame& frame) {
+  const Vector after = LunarPosition(moon.When + 2 * kNodeStepDays);
   Vector p{};
   Vector v{};
   for (std::size_t i = 0; i < 3; ++i) {
-    p[i] = (before[i] + after[i]) / 2;
-    v[i] = (after[i] - before[i]) / (2 * kNodeStepDays);
+    p[i] = (moon.Position[i] + after[i]) / 2;
+    v[i] = (after[i] - moon.Position[i]) / (2 * kNodeStepDays);
   }
   return turns::Normalised360((NodeOfOrbit(p, v, frame) + frame.NutationRadians) * ERFA_DR2D);
 }
@@ -371,7 +382,7 @@ double LahiriAyanamsaDeg(double julianDayTt) {
   return LahiriAyanamsaDeg(julianDayTt, NutationInLongitude(julianDayTt));
 }
 
-ApparentPlaces ComputeApparentPlaces(double julianDayUt, LunarNode node) {
+ApparentPlaces ComputeApparentPlaces(double julianDayUt, LunarNode node, BodySet bodies) {
   const Moment m = MomentAt(julianDayUt);
   ApparentPlaces places;
   auto set = [&](PreciseBody body, const Place& place) {
@@ -379,17 +390,23 @@ ApparentPlaces ComputeApparentPlaces(double julianDayUt, LunarNode node) {
     places.SpeedsDegPerDay[static_cast<std::size_t>(body)] = place.SpeedDegPerDay;
   };
   set(PreciseBody::Sun, ApparentSun(m.Earth, m.Frame));
-  set(PreciseBody::Moon, ApparentMoon(m.Tt, m.Frame));
+  const MoonPlace moon = ApparentMoon(m.Tt, m.Frame);
+  set(PreciseBody::Moon, moon.Apparent);
   for (const IndianPlanet& planet : kPlanets) {
     set(planet.Body, ApparentPlanet(planet.Source, m.Tt, m.Earth, m.Frame));
   }
-  if (node == LunarNode::True) {
-    places.NodeLongitudeDeg = OsculatingNodeDeg(m.Tt, m.Frame);
-    places.NodeSpeedDegPerDay = OsculatingNodeSpeedDegPerDay(m.Tt, m.Frame);
-  } else {
-    places.NodeLongitudeDeg = MeanNodeDeg(m.Tt, m.Frame);
-    places.NodeSpeedDegPerDay = MeanNodeSpeedDegPerDay(m.Tt);
+  const bool western = bodies == BodySet::Western;
+  const double meanNode = MeanNodeDeg(m.Tt, m.Frame);
+  const double meanNodeSpeed = MeanNodeSpeedDegPerDay(m.Tt);
+  double trueNode = 0;
+  double trueNodeSpeed = 0;
+  if (node == LunarNode::True || western) {
+    trueNode = OsculatingNodeDeg(moon, m.Frame);
+    trueNodeSpeed = OsculatingNodeSpeedDegPerDay(m.Tt, m.Frame);
   }
+  const bool chartTrue = node == LunarNode::True;
+  places.NodeLongitudeDeg = chartTrue ? trueNode : meanNode;
+  places.NodeSpeedDegPerDay = chartTrue ? trueNodeSpeed : meanNodeSpeed;
   places.AyanamsaDeg = LahiriAyanamsaDeg(m.Tt, m.Nut.LongitudeRadians);
   // Universal time stands for UT1: the two differ by less than a second of time.
   const double meanObliquity = eraObl06(m.Tt, 0.0);
@@ -397,22 +414,20 @@ ApparentPlaces ComputeApparentPlaces(double julianDayUt, LunarNode node) {
       eraAnp(eraGmst06(julianDayUt, 0.0, m.Tt, 0.0) +
              eraEe00(m.Tt, 0.0, meanObliquity, m.Nut.LongitudeRadians));
   places.TrueObliquityRadians = meanObliquity + m.Nut.ObliquityRadians;
-  return places;
-}
 
-OuterPlaces ComputeOuterPlaces(double julianDayUt) {
-  const Moment m = MomentAt(julianDayUt);
-  OuterPlaces outer;
-  for (std::size_t i = 0; i < kOuterPlanets.size(); ++i) {
-    const Place place = ApparentPlanet(kOuterPlanets[i], m.Tt, m.Earth, m.Frame);
-    outer.LongitudesDeg[i] = place.LongitudeDeg;
-    outer.SpeedsDegPerDay[i] = place.SpeedDegPerDay;
+  if (western) {
+    OuterPlaces& outer = places.Outer;
+    for (std::size_t i = 0; i < kOuterPlanets.size(); ++i) {
+      const Place place = ApparentPlanet(kOuterPlanets[i], m.Tt, m.Earth, m.Frame);
+      outer.LongitudesDeg[i] = place.LongitudeDeg;
+      outer.SpeedsDegPerDay[i] = place.SpeedDegPerDay;
+    }
+    outer.MeanNodeDeg = meanNode;
+    outer.MeanNodeSpeedDegPerDay = meanNodeSpeed;
+    outer.TrueNodeDeg = trueNode;
+    outer.TrueNodeSpeedDegPerDay = trueNodeSpeed;
   }
-  outer.MeanNodeDeg = MeanNodeDeg(m.Tt, m.Frame);
-  outer.MeanNodeSpeedDegPerDay = MeanNodeSpeedDegPerDay(m.Tt);
-  outer.TrueNodeDeg = OsculatingNodeDeg(m.Tt, m.Frame);
-  outer.TrueNodeSpeedDegPerDay = OsculatingNodeSpeedDegPerDay(m.Tt, m.Frame);
-  return outer;
+  return places;
 }
 
 }  // namespace velmora

@@ -29,8 +29,7 @@ void Place(WesternChart& w, WesternPoint point, double longitudeDeg, double spee
 }
 
 // Uranus, Neptune, Pluto and both nodes from the precise ephemerides.
-void PlacePreciseOuterBodies(WesternChart& w, const ChartRecord& c) {
-  const OuterPlaces outer = ComputeOuterPlaces(JulianDayUt(c));
+void PlacePreciseOuterBodies(WesternChart& w, const ChartRecord& c, const OuterPlaces& outer) {
   for (int k = 0; k < kOuterBodies; ++k) {
     const auto i = static_cast<std::size_t>(k);
     Place(w, static_cast<WesternPoint>(static_cast<int>(WesternPoint::Uranus) + k),
@@ -79,14 +78,17 @@ void PlaceAngles(WesternChart& w, const ChartRecord& c, double ramcDeg, double o
 
 }  // namespace
 
-WesternChart ComputeWesternChart(const ChartRecord& c, const WesternOptions& options) {
+WesternChart ComputeWesternChart(const ChartRecord& c, const WesternOptions& options,
+                                 const OuterPlaces* outer) {
   WesternChart w;
   for (int body = 0; body <= static_cast<int>(WesternPoint::Saturn); ++body) {
     const auto row = static_cast<std::size_t>(body);
     Place(w, static_cast<WesternPoint>(body), c.Longitudes[row], c.SpeedsDegPerDay[row]);
   }
   if (c.Positions == PositionSource::Precise) {
-    PlacePreciseOuterBodies(w, c);
+    PlacePreciseOuterBodies(
+        w, c,
+        outer ? *outer : ComputeApparentPlaces(JulianDayUt(c), c.Node, BodySet::Western).Outer);
   } else {
     PlaceFormulaOuterBodies(w, c);
   }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/astronomy/houses.h"
+#include "engine/astronomy/precise_ephemeris.h"
 #include "engine/chart_record.h"
 #include "engine/western/aspects.h"
 
@@ -70,9 +71,11 @@ struct WesternChart {
   const PointPlace& At(WesternPoint p) const { return Points[static_cast<std::size_t>(p)]; }
 };
 
-// From a tropical record the engine has computed (RunTropicalEngine): its bodies and
-// ascendant as they are, the outer planets and the other node from the same source as the
-// record's own (precise or formula), the cusps from its sidereal angle and obliquity.
-WesternChart ComputeWesternChart(const ChartRecord& tropical, const WesternOptions& options = {});
+// From a tropical record the engine has computed: its bodies and ascendant as they are, the
+// outer planets and the other node from the same source as the record's own (precise or
+// formula), the cusps from its sidereal angle and obliquity. A precise record's outer bodies
+// are those RunWesternEngine returned, or are computed here when none are given.
+WesternChart ComputeWesternChart(const ChartRecord& tropical, const WesternOptions& options = {},
+                                 const OuterPlaces* outer = nullptr);
 
 }  // namespace velmora
