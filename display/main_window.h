@@ -104,6 +104,11 @@ class MainWindow : public QMainWindow {
   QAction* mnuPrecise;     // "Precise positions": the program keeps the choice, not this window
   QAction* mnuTrueNode;    // "True node" for Rahu and Ketu, with precise positions only
   QAction* mnuLagnaOnTop;  // North's house-fixed form
+  // The Western chart's house system, one entry per system in HouseSystem's order, and the
+  // classic sign-sector wheel; the program keeps both choices, not this window.
+  QMenu* mnuHouseSystem;
+  std::array<QAction*, kHouseSystems> mnuHouses{};
+  QAction* mnuClassicWheel;
   QMenu* mnuColorStyle;
   QAction* mnuColorOn;
   QAction* mnuColorOff;
@@ -134,6 +139,8 @@ class MainWindow : public QMainWindow {
   void aboutRequested();
   void precisePositionsChosen(bool precise);
   void trueNodeChosen(bool trueNode);
+  void houseSystemChosen(HouseSystem system);
+  void classicWheelChosen(bool classic);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -144,6 +151,7 @@ class MainWindow : public QMainWindow {
   void CreateBars(const ToolbarIcons& icons);
   void CreateMenus();
   QAction* WebAction(QMenu* menu, const QString& caption, const QString& page);
+  void CreateWesternMenu();
 
   Platform& platform_;
   ChartWindow* chartWindow_;
