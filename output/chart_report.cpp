@@ -13,10 +13,14 @@
 #include <QTextObjectInterface>
 #include <QTextTable>
 #include <QWidget>
+#include <cmath>
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
 
+#include "display/western_pages.h"
+#include "display/western_wheel.h"
 #include "engine/chart.h"
 #include "engine/files/report.h"
 #include "engine/jyotish/dasha.h"
@@ -76,13 +80,18 @@ class ReportObjects final : public QObject, public QTextObjectInterface {
 
  public:
   int AddWidget(QWidget* widget) {
-    items_.push_back({widget, nullptr});
+    items_.push_back({widget, nullptr, {}});
+    return static_cast<int>(items_.size()) - 1;
+  }
+  // A drawing painted straight onto the page by its own routine, into its box.
+  int AddPainting(std::function<void(QPainter&, const QRectF&)> paint) {
+    items_.push_back({nullptr, nullptr, std::move(paint)});
     return static_cast<int>(items_.size()) - 1;
   }
   int AddSvg(const QString& resource) {
     auto renderer = std::make_unique<QSvgRenderer>(resource);
     renderer->setAspectRatioMode(Qt::KeepAspectRatio);
-    items_.push_back({nullptr, std::move(renderer)});
+    items_.push_back({nullptr, std::move(renderer), {}});
     return static_cast<int>(items_.size()) - 1;
   }
   QSizeF SvgDefaultSize(int index) const {
@@ -101,7 +110,9 @@ class ReportObjects final : public QObject, public QTextObjectInterface {
     const Item& item = items_[static_cast<std::size_t>(index)];
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
-    if (item.Widget) {
+    if (item.Paint) {
+      item.Paint(*painter, rect);
+    } else if (item.Widget) {
       painter->translate(rect.topLeft());
       painter->scale(rect.width() / item.Widget->width(), rect.height() / item.Widget->height());
       // Recorded first: a widget rendered straight onto a printer arrives as one big bitmap,
@@ -124,6 +135,7 @@ class ReportObjects final : public QObject, public QTextObjectInterface {
   struct Item {
     QWidget* Widget;
     std::unique_ptr<QSvgRenderer> Svg;
+    std::function<void(QPainter&, const QRectF&)> Paint;
   };
   std::vector<Item> items_;
 };
@@ -227,6 +239,12 @@ class ReportWriter {
       column == 0 ? left() : right();
     }
     Leave(table);
+  }
+
+  // A drawing painted by `paint` into a box `widthMm` wide and `heightMm` high.
+  void Painting(std::function<void(QPainter&, const QRectF&)> paint, double widthMm,
+                double heightMm) {
+    InsertObject(objects_.AddPainting(std::move(paint)), QSizeF(Mm(widthMm), Mm(heightMm)));
   }
 
   // A chart drawing, `widthMm` wide with the widget's proportions.
@@ -478,16 +496,76 @@ void WriteNavamsaAndDasha(ReportWriter& w, const ReportSources& s) {
   }
 }
 
-void WriteWesternChart(ReportWriter& w, const ReportSources& s, bool newPage) {
+// The Western chart as a Western astrologer reads it: every point with its sign, degree,
+// house and motion, the cusps, the aspects, and what the three signs say.
+void WriteWesternDetails(ReportWriter& w, const WesternChart& chart, const WheelGlyphs& glyphs) {
+  w.Painting(
+      [&chart, &glyphs](QPainter& painter, const QRectF& box) {
+        PaintWesternWheel(painter, box, chart, glyphs);
+      },
+      130, 130);
+  w.Heading(QStringLiteral("Planetary Position"));
+  std::vector<QStringList> rows;
+  for (int i = 0; i < kWesternPoints; ++i) {
+    const PointPlace& p = chart.Points[static_cast<std::size_t>(i)];
+    rows.push_back({Text(NameOf(static_cast<WesternPoint>(i))),
+                    Text(kEnglishSignNames[static_cast<std::size_t>(p.Sign)]),
+                    DegreesInSign(p.LongitudeDeg), QString::number(p.House),
+                    p.Retrograde ? QStringLiteral("Retrograde") : QString()});
+  }
+  w.Grid({QStringLiteral("Point"), QStringLiteral("Sign"), QStringLiteral("Degree"),
+          QStringLiteral("House"), QStringLiteral("Motion")},
+         rows, {26, 22, 18, 12, 22});
+  w.Heading(HouseSystemText(chart.Houses));
+  std::vector<QStringList> cusps;
+  for (std::size_t k = 0; k < 12; ++k) {
+    const double cusp = chart.Houses.CuspsDeg[k];
+    cusps.push_back({QString::number(k + 1),
+                     Text(kEnglishSignNames[static_cast<std::size_t>(std::min(cusp / 30, 11.0))]),
+                     DegreesInSign(cusp)});
+  }
+  w.Grid({QStringLiteral("House"), QStringLiteral("Sign"), QStringLiteral("Cusp")}, cusps,
+         {20, 45, 35}, 60);
+  w.Heading(QStringLiteral("Aspects"));
+  std::vector<QStringList> aspects;
+  for (const Aspect& a : chart.Aspects) {
+    const int orbMinutes = static_cast<int>(std::lround(a.OrbDeg * 60));
+    aspects.push_back({Text(NameOf(chart.AspectPoints[static_cast<std::size_t>(a.First)])),
+                       Text(DefinitionOf(a.Kind).Name),
+                       Text(NameOf(chart.AspectPoints[static_cast<std::size_t>(a.Second)])),
+                       QStringLiteral("%1\u00B0 %2\u2032")
+                           .arg(orbMinutes / 60)
+                           .arg(orbMinutes % 60, 2, 10, QLatin1Char('0')),
+                       a.Applying ? QStringLiteral("applying") : QStringLiteral("separating")});
+  }
+  w.Grid({QStringLiteral("Point"), QStringLiteral("Aspect"), QStringLiteral("Point"),
+          QStringLiteral("Orb"), QString()},
+         aspects, {22, 22, 22, 14, 20}, 100);
+  const std::pair<const char*, WesternPoint> signs[] = {{"Sun", WesternPoint::Sun},
+                                                        {"Moon", WesternPoint::Moon},
+                                                        {"Ascendant", WesternPoint::Ascendant}};
+  for (const auto& [subject, point] : signs) {
+    const std::string_view sign = kEnglishSignNames[static_cast<std::size_t>(chart.At(point).Sign)];
+    w.Heading(QStringLiteral("%1 in %2").arg(QLatin1String(subject), Text(sign)));
+    w.Paragraph(TropicalSignTexts().Text(subject, sign));
+  }
+}
+
+void WriteWesternChart(ReportWriter& w, const ReportSources& s, bool newPage,
+                       const WheelGlyphs& glyphs) {
   const ChartRecord& t = *s.Tropical;
   w.Title(QStringLiteral("Western Style"), newPage);
   w.Paragraph(QStringLiteral("%1, born %2 at %3 (%4), %5")
                   .arg(QString::fromStdString(t.BirthName), DateOfBirth(t), TimeOfBirth(t),
                        ZoneOffset(t), Place(t)));
-  w.Drawing(s.WheelDrawing, 110);
-  w.Heading(QStringLiteral("Planetary Position"));
-  w.Grid({QStringLiteral("Planet"), QStringLiteral("Position")}, PositionRows(t, kWesternPositions),
-         {50, 50});
+  if (s.Western && !s.ClassicWheel) {
+    WriteWesternDetails(w, *s.Western, glyphs);
+  } else {
+    w.Drawing(s.WheelDrawing, 110);
+    w.Heading(QStringLiteral("Planetary Position"));
+    w.Grid({QStringLiteral("Planet"), QStringLiteral("Position")},
+           PositionRows(t, kWesternPositions), {50, 50});
+  }
   if (s.Wheel) {
     w.Fields({{QStringLiteral("Sun Sign"), Text(s.Wheel->SunSign.value_or(""))},
               {QStringLiteral("Ascendant"), Text(s.Wheel->Ascendant.value_or(""))},
@@ -614,11 +692,11 @@ bool HasIndianChart(const ReportSources& s) {
   return s.Sidereal && s.Sidereal->BirthMonth != 0;
 }
 
-void WriteReport(ReportWriter& w, const ReportSources& s) {
+void WriteReport(ReportWriter& w, const ReportSources& s, const WheelGlyphs& glyphs) {
   const bool indian = HasIndianChart(s);
   if (indian) WriteIndianChart(w, s);
   if (indian) WriteNavamsaAndDasha(w, s);
-  if (s.Tropical && s.Tropical->BirthMonth != 0) WriteWesternChart(w, s, indian);
+  if (s.Tropical && s.Tropical->BirthMonth != 0) WriteWesternChart(w, s, indian, glyphs);
   if (!indian) return;
   const ChartRecord& c = *s.Sidereal;
   WritePlanetsInSigns(w, c);
@@ -718,7 +796,8 @@ std::optional<int> PaintReport(QPagedPaintDevice& device, const ReportSources& s
   document.setDefaultFont(ReportFont(9.5));
   document.setPageSize(body.size());
   ReportWriter writer(document, objects, mm);
-  WriteReport(writer, sources);
+  const WheelGlyphs glyphs;
+  WriteReport(writer, sources, glyphs);
 
   QPainter painter;
   if (!painter.begin(&device)) return std::nullopt;
