@@ -224,8 +224,10 @@ void PaintBodies(QPainter& p, const WheelFrame& f, const WesternChart& chart,
     const double glyphHalf = kBodyGlyph * r / 2 * (std::fabs(std::cos(a)) + std::fabs(std::sin(a)));
     p.setPen(place.Retrograde ? QColor(170, 30, 30) : kBodyInk);
     p.setFont(text);
-    DrawAlongRadius(p, f, kGlyphRing * r - glyphHalf - r * 0.01, m.DrawnAtDeg,
-                    DegreeLines(place, sideways));
+    // Read from the top down: below the centre the lines run upwards from the glyph.
+    QStringList lines = DegreeLines(place, sideways);
+    if (std::sin(a) < 0) std::reverse(lines.begin(), lines.end());
+    DrawAlongRadius(p, f, kGlyphRing * r - glyphHalf - r * 0.01, m.DrawnAtDeg, lines);
   }
 }
 
