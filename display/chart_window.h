@@ -17,6 +17,7 @@
 #include "engine/chart_record.h"
 #include "engine/western/western_chart.h"
 #include "interpretation/interpretation_panel.h"
+#include "manglik_page.h"
 #include "interpretation/tropical_signs_page.h"
 #include "western_pages.h"
 #include "western_wheel.h"
@@ -57,6 +58,9 @@ class ChartWindow : public QWidget {
   bool LagnaOnTop() const { return lagnaOnTop_; }
   // The Dasha page from the chart's Moon, with the periods running at the given local day.
   void ShowDasha(const ChartRecord& sidereal, CivilDate today, double localHours);
+  // The Manglik dosha in "Other Details" (a word, the whole sentence as its tooltip) and on
+  // the Manglik page.
+  void ShowManglik(const ChartRecord& sidereal);
   // Everything an Indian chart command puts back after a Western chart, and its drawing.
   void ShowIndianAppearance(ChartStyle style);
   // Only the chosen Indian drawing visible (the Western wheel is not touched).
@@ -114,6 +118,8 @@ class ChartWindow : public QWidget {
   QLabel* lblPada;
   QLabel* Label6;
   QLabel* lblLord;
+  QLabel* lblManglikCaption;
+  QLabel* lblManglik;  // "Yes", "No" or "Cancelled"
   // The house system of the Western chart, in the place of the pada's row.
   QLabel* lblHouseCaption;
   QLabel* lblHouseSystem;
@@ -125,6 +131,7 @@ class ChartWindow : public QWidget {
   // The interpretation area below the chart frame, with the Dasha page as its last tab.
   InterpretationPanel* fraInterpretation;
   DashaPage* dashaPage;
+  ManglikPage* manglikPage;
   // The Western chart's pages, after the Dasha page; shown with a Western chart only.
   WesternPositionsPage* westernPositionsPage;
   AspectGridPage* aspectGridPage;
