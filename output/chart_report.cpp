@@ -18,6 +18,8 @@
 #include <string_view>
 #include <vector>
 
+#include "display/western_pages.h"
+#include "display/western_wheel.h"
 #include "engine/chart.h"
 #include "engine/files/report.h"
 #include "engine/jyotish/dasha.h"
@@ -27,8 +29,6 @@
 #include "interpretation/picture_lists.h"
 #include "interpretation/planets_in_signs.h"
 #include "interpretation/sign_information.h"
-#include "display/western_pages.h"
-#include "display/western_wheel.h"
 #include "interpretation/text_table.h"
 #include "report_document.h"
 #include "ui/ui_style.h"
@@ -218,9 +218,11 @@ void WriteNavamsaAndDasha(ReportWriter& w, const ReportSources& s) {
 // The Western chart as a Western astrologer reads it: every point with its sign, degree,
 // house and motion, the cusps, the aspects, and what the three signs say.
 void WriteWesternDetails(ReportWriter& w, const WesternChart& chart, const WheelGlyphs& glyphs) {
-  w.Painting([&chart, &glyphs](QPainter& painter,
-                               const QRectF& box) { PaintWesternWheel(painter, box, chart, glyphs); },
-             130, 130);
+  w.Painting(
+      [&chart, &glyphs](QPainter& painter, const QRectF& box) {
+        PaintWesternWheel(painter, box, chart, glyphs);
+      },
+      130, 130);
   w.Heading(QStringLiteral("Planetary Position"));
   std::vector<QStringList> rows;
   for (int i = 0; i < kWesternPoints; ++i) {
@@ -247,13 +249,13 @@ void WriteWesternDetails(ReportWriter& w, const WesternChart& chart, const Wheel
   std::vector<QStringList> aspects;
   for (const Aspect& a : chart.Aspects) {
     const int orbMinutes = static_cast<int>(std::lround(a.OrbDeg * 60));
-    aspects.push_back(
-        {Text(NameOf(chart.AspectPoints[static_cast<std::size_t>(a.First)])),
-         Text(DefinitionOf(a.Kind).Name),
-         Text(NameOf(chart.AspectPoints[static_cast<std::size_t>(a.Second)])),
-         QStringLiteral("%1\u00B0 %2\u2032").arg(orbMinutes / 60).arg(orbMinutes % 60, 2, 10,
-                                                                      QLatin1Char('0')),
-         a.Applying ? QStringLiteral("applying") : QStringLiteral("separating")});
+    aspects.push_back({Text(NameOf(chart.AspectPoints[static_cast<std::size_t>(a.First)])),
+                       Text(DefinitionOf(a.Kind).Name),
+                       Text(NameOf(chart.AspectPoints[static_cast<std::size_t>(a.Second)])),
+                       QStringLiteral("%1\u00B0 %2\u2032")
+                           .arg(orbMinutes / 60)
+                           .arg(orbMinutes % 60, 2, 10, QLatin1Char('0')),
+                       a.Applying ? QStringLiteral("applying") : QStringLiteral("separating")});
   }
   w.Grid({QStringLiteral("Point"), QStringLiteral("Aspect"), QStringLiteral("Point"),
           QStringLiteral("Orb"), QString()},
