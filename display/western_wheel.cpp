@@ -335,7 +335,7 @@ void PaintWesternWheel(QPainter& painter, const QRectF& box, const WesternChart&
 
 WesternWheelView::WesternWheelView(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("picWestern"));
-  setAccessibleName(QStringLiteral("Western natal wheel"));
+  setAccessibleName(QStringLiteral("Western natal wheel, bodies at their degrees"));
   // The box of the classic wheel, in the same place.
   setFixedSize(TwipsSize(6750, 6465));
 }

@@ -110,3 +110,40 @@ INSTANTIATE_TEST_SUITE_P(Moments, SwissEphemerisWestern,
 
 }  // namespace
 }  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// The daily speeds on the record, which other pages read: filled in both instances with
+// either source, the sidereal ones behind the tropical ones by the precession alone.
+class SpeedsOnTheRecord : public ::testing::TestWithParam<PositionSource> {};
+
+TEST_P(SpeedsOnTheRecord, BothInstancesAgreeAndVenusIsRetrograde) {
+  const EngineOptions options{GetParam(), LunarNode::Mean};
+  ChartRecord sidereal;
+  ChartRecord tropical;
+  ReadBirthData(sidereal, test::DelhiBirth());
+  ReadBirthData(tropical, test::DelhiBirth());
+  RunSiderealEngine(sidereal, options);
+  RunTropicalEngine(tropical, options);
+  for (std::size_t row = 0; row < kLongitudeRows; ++row) {
+    EXPECT_NE(tropical.SpeedsDegPerDay[row], 0) << kLongitudeNames[row];
+    EXPECT_NEAR(sidereal.SpeedsDegPerDay[row], tropical.SpeedsDegPerDay[row], 0.001)
+        << kLongitudeNames[row];
+  }
+  EXPECT_NEAR(tropical.SpeedsDegPerDay[0], 0.955, 0.002);  // the Sun in June
+  EXPECT_GT(tropical.SpeedsDegPerDay[kMoonRow], 11);
+  EXPECT_LT(tropical.SpeedsDegPerDay[3], 0);  // Venus retrograde
+  EXPECT_LT(tropical.SpeedsDegPerDay[7], 0);  // the mean node always is
+  EXPECT_EQ(tropical.SpeedsDegPerDay[7], tropical.SpeedsDegPerDay[8]);
+  EXPECT_GT(tropical.SpeedsDegPerDay[kAscendantRow], 200);
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, SpeedsOnTheRecord,
+                         ::testing::Values(PositionSource::Formula, PositionSource::Precise),
+                         [](const auto& info) {
+                           return info.param == PositionSource::Formula ? "Formula" : "Precise";
+                         });
+
+}  // namespace
+}  // namespace velmora
