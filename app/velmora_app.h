@@ -53,6 +53,9 @@ class VelmoraApp : public QObject, public ChartWindowHost {
   // way: the Western chart on screen is drawn again.
   void SetHouseSystem(HouseSystem system);
   void SetClassicWheel(bool classic);
+  // The View menu's "Minor aspects": the quincunx, semi-sextile, semi-square,
+  // sesquiquadrate and quintile as well, kept the same way.
+  void SetMinorAspects(bool minor);
   const WesternView& westernView() const { return westernView_; }
 
   void IndianChart(ChartStyle style);

@@ -35,14 +35,16 @@ constexpr std::string_view kUsage = R"(Usage:
   velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --zone Z
                 --lat D:MM(N|S) --lon D:MM(E|W) [--dst]
                 --city TEXT --state TEXT --country TEXT
-                [--western [--houses SYSTEM]] [--json] [--precise [--true-node]]
-                [--output FILE | --pdf FILE.pdf] [--save-chart FILE]
-  velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --place "CITY, COUNTRY"
-                [--dst | --no-dst] [--western [--houses SYSTEM]] [--json]
+                [--western [--houses SYSTEM] [--minor-aspects]] [--json]
                 [--precise [--true-node]]
                 [--output FILE | --pdf FILE.pdf] [--save-chart FILE]
+  velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --place "CITY, COUNTRY"
+                [--dst | --no-dst] [--western [--houses SYSTEM] [--minor-aspects]]
+                [--json] [--precise [--true-node]]
+                [--output FILE | --pdf FILE.pdf] [--save-chart FILE]
   velmora-chart --open FILE [--zone Z | --tz AREA/CITY] [--dst | --no-dst]
-                [--western [--houses SYSTEM]] [--json] [--precise [--true-node]]
+                [--western [--houses SYSTEM] [--minor-aspects]] [--json]
+                [--precise [--true-node]]
                 [--output FILE | --pdf FILE.pdf] [--save-chart FILE]
   velmora-chart --match GROOM.vmj BRIDE.vmj [--json] [--precise [--true-node]]
                 [--output FILE]
@@ -111,6 +113,10 @@ Output (to standard output unless --output is given)
                      Koch, Porphyry, Regiomontanus, Campanus, Equal or "Whole
                      Sign"; inside the polar circles Placidus and Koch give
                      Porphyry houses, and say so
+  --minor-aspects    with --western: the quincunx (orb 3), semi-sextile,
+                     semi-square, sesquiquadrate and quintile (orb 2) beside the
+                     conjunction, opposition, trine, square and sextile (orbs
+                     10, 10, 8, 7 and 6 degrees)
   --json             one JSON object: "sidereal" (every field of the Indian
                      chart record), "cells" (the twelve chart cells, Aries
                      first), "tropical" (every field of the Western chart
@@ -161,6 +167,7 @@ struct Options {
   bool DaylightSaving = false;
   bool NoDaylightSaving = false;
   bool Western = false;
+  bool MinorAspects = false;
   bool Json = false;
   bool Help = false;
   bool Version = false;
@@ -209,7 +216,7 @@ std::variant<Options, UsageError> ParseOptions(std::span<const std::string_view>
       {"--western", &Options::Western},    {"--json", &Options::Json},
       {"-h,--help", &Options::Help},       {"--version", &Options::Version},
       {"--zones", &Options::Zones},        {"--precise", &Options::Precise},
-      {"--true-node", &Options::TrueNode},
+      {"--true-node", &Options::TrueNode}, {"--minor-aspects", &Options::MinorAspects},
   };
   for (const ValueFlag& f : kValueFlags) {
     // A value is taken as it stands, even one that begins with a dash ("--time -0:30"), so
@@ -670,6 +677,10 @@ ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportW
                                      "Regiomontanus, Campanus, Equal and \"Whole Sign\"");
     }
     western.Houses = *system;
+  }
+  if (o.MinorAspects) {
+    if (!o.Western) return Fail(kExitBadInput, "--minor-aspects needs --western");
+    western.Aspects = AspectKinds::All();
   }
   EngineOptions engine;
   if (o.Precise) engine.Positions = PositionSource::Precise;

@@ -335,6 +335,9 @@ void MainWindow::CreateWesternMenu() {
   mnuClassicWheel = mnuView->addAction(QStringLiteral("C&lassic wheel"));
   mnuClassicWheel->setCheckable(true);
   connect(mnuClassicWheel, &QAction::triggered, this, &MainWindow::classicWheelChosen);
+  mnuMinorAspects = mnuView->addAction(QStringLiteral("&Minor aspects"));
+  mnuMinorAspects->setCheckable(true);
+  connect(mnuMinorAspects, &QAction::triggered, this, &MainWindow::minorAspectsChosen);
 }
 
 void MainWindow::StyleSwitch(ChartStyle style) {

@@ -110,6 +110,7 @@ class MainWindow : public QMainWindow {
   QMenu* mnuHouseSystem;
   std::array<QAction*, kHouseSystems> mnuHouses{};
   QAction* mnuClassicWheel;
+  QAction* mnuMinorAspects;  // the quincunx, semi-sextile ... beside the five major aspects
   QMenu* mnuColorStyle;
   QAction* mnuColorOn;
   QAction* mnuColorOff;
@@ -143,6 +144,7 @@ class MainWindow : public QMainWindow {
   void trueNodeChosen(bool trueNode);
   void houseSystemChosen(HouseSystem system);
   void classicWheelChosen(bool classic);
+  void minorAspectsChosen(bool minor);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

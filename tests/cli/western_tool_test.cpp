@@ -134,6 +134,17 @@ TEST(WesternText, ListsPointsHousesAndAspects) {
   }
 }
 
+TEST(WesternJson, MinorAspectsJoinTheMajorOnes) {
+  const auto major = WesternJson({}).at("aspects");
+  const auto all = WesternJson({"--minor-aspects"}).at("aspects");
+  EXPECT_GT(all.size(), major.size());
+  const std::set<std::string> minor = {"Quincunx", "Semi-sextile", "Semi-square", "Sesquiquadrate",
+                                       "Quintile"};
+  int minors = 0;
+  for (const auto& a : all) minors += minor.contains(a.at("kind").get<std::string>());
+  EXPECT_EQ(static_cast<std::size_t>(minors) + major.size(), all.size());
+}
+
 struct UsageCase {
   const char* Name;
   std::vector<std::string_view> Extra;
@@ -157,7 +168,10 @@ INSTANTIATE_TEST_SUITE_P(
                     UsageCase{"UnknownSystem",
                               {"--western", "--houses", "Topocentric"},
                               "the house systems are Placidus, Koch"},
-                    UsageCase{"NoValue", {"--western", "--houses"}, "--houses needs a value"}),
+                    UsageCase{"NoValue", {"--western", "--houses"}, "--houses needs a value"},
+                    UsageCase{"MinorAspectsWithoutWestern",
+                              {"--minor-aspects"},
+                              "--minor-aspects needs --western"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace

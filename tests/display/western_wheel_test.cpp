@@ -108,6 +108,17 @@ class WesternWheelTest : public QObject {
     QVERIFY(w.picWestern->isVisible());
   }
 
+  void minorAspectsFromTheViewMenu() {
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    f.Click(f.form().Command2);
+    const std::size_t major = f.chart().picWestern->Chart()->Aspects.size();
+    f.main()->mnuMinorAspects->trigger();
+    QVERIFY(f.main()->mnuMinorAspects->isChecked());
+    QVERIFY(f.app->westernView().Options.Aspects == AspectKinds::All());
+    QVERIFY(f.chart().picWestern->Chart()->Aspects.size() > major);
+  }
+
   void pastThePolarCircleThePlacidusHousesSayTheyArePorphyry() {
     AppFixture f;
     BirthEntry tromso;
