@@ -120,6 +120,7 @@ ChartWindow::ChartWindow(const ChartRecord& sidereal, QWidget* parent) : QWidget
   fraInterpretation->SSTab1->addTab(dashaPage, QStringLiteral("Dasha"));
   manglikPage = new ManglikPage;
   fraInterpretation->SSTab1->addTab(manglikPage, QStringLiteral("Manglik"));
+  CreateWesternPages();
 
   FillHeader(sidereal);
 }
@@ -141,6 +142,9 @@ void ChartWindow::CreateChartFrame() {
   picNatal = new WheelView(fraChart);
   picNatal->move(TwipsPoint(120, 240));
   picNatal->hide();
+  picWestern = new WesternWheelView(fraChart);
+  picWestern->move(TwipsPoint(120, 240));
+  picWestern->hide();
 
   CreateViewSelector();
 
@@ -216,6 +220,30 @@ void ChartWindow::CreateOtherDetails() {
   for (const Row& row : rows) {
     row.Caption = FixedLabel(fraVedic, 120, row.Top, 1740, 270, QString::fromUtf8(row.Text));
     row.Value = FixedLabel(fraVedic, 1860, row.Top, 1740, 270, QString());
+  }
+  lblHouseCaption = FixedLabel(fraVedic, 120, 1785, 1740, 270, QStringLiteral("Houses"));
+  lblHouseSystem = FixedLabel(fraVedic, 1860, 1785, 1740, 270, QString());
+  lblHouseSystem->setObjectName(QStringLiteral("lblHouses"));
+  lblHouseCaption->hide();
+  lblHouseSystem->hide();
+}
+
+void ChartWindow::CreateWesternPages() {
+  QTabWidget* tabs = fraInterpretation->SSTab1;
+  westernPositionsPage = new WesternPositionsPage;
+  tabs->addTab(westernPositionsPage, QStringLiteral("Western Positions"));
+  aspectGridPage = new AspectGridPage;
+  tabs->addTab(aspectGridPage, QStringLiteral("Aspects"));
+  tropicalSignsPage = new TropicalSignsPage;
+  tabs->addTab(tropicalSignsPage, QStringLiteral("Sun, Moon, Ascendant"));
+  SetWesternPagesVisible(false);
+}
+
+void ChartWindow::SetWesternPagesVisible(bool visible) {
+  QTabWidget* tabs = fraInterpretation->SSTab1;
+  for (QWidget* page :
+       std::initializer_list<QWidget*>{westernPositionsPage, aspectGridPage, tropicalSignsPage}) {
+    tabs->setTabVisible(tabs->indexOf(page), visible);
   }
 }
 
@@ -383,6 +411,10 @@ void ChartWindow::ShowIndianAppearance(ChartStyle style) {
   fraChart->raise();
   ShowIndianDrawing(style);
   picNatal->hide();
+  picWestern->hide();
+  lblHouseCaption->hide();
+  lblHouseSystem->hide();
+  SetWesternPagesVisible(false);
   cboDivision->show();
   lblAscendantDegree->show();
   SetStyleCaption(style);
@@ -428,6 +460,30 @@ void ChartWindow::ShowWesternAppearance() {
   for (QLabel* label :
        {Label2, Label6, lblPada, lblLord, Label4, lblAyanamsha, lblManglikCaption, lblManglik})
     label->hide();
+}
+
+void ChartWindow::ShowWesternChart(const WesternChart& chart, bool classicWheel) {
+  westernChart_ = chart;
+  classicWheel_ = classicWheel;
+  picWestern->SetChart(chart);
+  picNatal->setVisible(classicWheel);
+  picWestern->setVisible(!classicWheel);
+  const HouseCusps& houses = chart.Houses;
+  QString system = QString::fromUtf8(HouseSystemName(houses.Used).data());
+  if (houses.PolarFallback()) system += QStringLiteral(" (polar)");
+  lblHouseSystem->setText(system);
+  lblHouseSystem->setToolTip(HouseSystemText(houses));
+  lblHouseCaption->show();
+  lblHouseSystem->show();
+  westernPositionsPage->Show(chart);
+  aspectGridPage->Show(chart);
+  auto sign = [&](WesternPoint p) {
+    return kEnglishSignNames[static_cast<std::size_t>(chart.At(p).Sign)];
+  };
+  tropicalSignsPage->Show(sign(WesternPoint::Sun), sign(WesternPoint::Moon),
+                          sign(WesternPoint::Ascendant));
+  SetWesternPagesVisible(true);
+  fraInterpretation->SSTab1->setCurrentWidget(westernPositionsPage);
 }
 
 void SetIndianPlanetNames(ChartWindow& w) {

@@ -15,8 +15,12 @@
 #include "dasha_page.h"
 #include "engine/chart.h"
 #include "engine/chart_record.h"
+#include "engine/western/western_chart.h"
 #include "interpretation/interpretation_panel.h"
+#include "interpretation/tropical_signs_page.h"
 #include "manglik_page.h"
+#include "western_pages.h"
+#include "western_wheel.h"
 #include "wheel_view.h"
 
 namespace velmora {
@@ -67,6 +71,12 @@ class ChartWindow : public QWidget {
   void SetStyleCaption(ChartStyle style);
   // The wheel instead of the Indian drawings, and the Western captions beside it.
   void ShowWesternAppearance();
+  // The Western chart's wheel (or the classic sign-sector wheel, picNatal), its house
+  // system in "Other Details", and its three pages among the tabs, the first of them open.
+  void ShowWesternChart(const WesternChart& chart, bool classicWheel);
+  // The last Western chart shown, for the report; none before the first.
+  const std::optional<WesternChart>& WesternChartShown() const { return westernChart_; }
+  bool ClassicWheelShown() const { return classicWheel_; }
 
   IndianChartView* Drawing(ChartStyle style) const;
 
@@ -77,7 +87,8 @@ class ChartWindow : public QWidget {
   SouthChartView* picSouthRasi;
   NorthChartView* picNorthRasi;
   EastChartView* picRashiEast;
-  WheelView* picNatal;  // the Western wheel
+  WheelView* picNatal;           // the classic Western wheel: bodies by sign sector
+  WesternWheelView* picWestern;  // the Western wheel: bodies at their degrees
   QLabel* lblStyle;
   QLabel* lblPositions;        // says how the positions were computed
   QComboBox* cboDivision;      // the chart views, "Chart" first
@@ -109,6 +120,9 @@ class ChartWindow : public QWidget {
   QLabel* lblLord;
   QLabel* lblManglikCaption;
   QLabel* lblManglik;  // "Yes", "No" or "Cancelled"
+  // The house system of the Western chart, in the place of the pada's row.
+  QLabel* lblHouseCaption;
+  QLabel* lblHouseSystem;
 
   QGroupBox* fraWestern;
   std::array<QLabel*, 16> PlanetName{};
@@ -118,6 +132,10 @@ class ChartWindow : public QWidget {
   InterpretationPanel* fraInterpretation;
   DashaPage* dashaPage;
   ManglikPage* manglikPage;
+  // The Western chart's pages, after the Dasha page; shown with a Western chart only.
+  WesternPositionsPage* westernPositionsPage;
+  AspectGridPage* aspectGridPage;
+  TropicalSignsPage* tropicalSignsPage;
 
  signals:
   void chartViewChosen(int view);
@@ -130,12 +148,16 @@ class ChartWindow : public QWidget {
   void CreateHeader();
   void CreateOtherDetails();
   void CreatePositionTable();
+  void CreateWesternPages();
+  void SetWesternPagesVisible(bool visible);
 
   std::array<CellTexts, kChartViews> views_{};
   std::array<std::optional<int>, kChartViews> viewLagnas_{};  // each view's ascendant sign
   std::string ascendantText_;
   int chartView_ = kBirthChartView;
   bool lagnaOnTop_ = false;
+  std::optional<WesternChart> westernChart_;
+  bool classicWheel_ = false;
 };
 
 // The Indian captions of the position table's name column.

@@ -266,7 +266,7 @@ void MainWindow::CreateMenus() {
   mnuLagnaOnTop = mnuChartStyle->addAction(QStringLiteral("North: &Lagna on Top, Houses Fixed"));
   mnuLagnaOnTop->setCheckable(true);
   mnuView->addSeparator();
-  mnuClassic = mnuView->addAction(QStringLiteral("C&lassic formulas"));
+  mnuClassic = mnuView->addAction(QStringLiteral("Classic &formulas"));
   mnuClassic->setCheckable(true);
   connect(mnuClassic, &QAction::triggered, this, &MainWindow::classicFormulasChosen);
   mnuAyanamsa = mnuView->addMenu(QStringLiteral("&Ayanamsa"));
@@ -285,6 +285,7 @@ void MainWindow::CreateMenus() {
   mnuTrueNode->setCheckable(true);
   connect(mnuTrueNode, &QAction::triggered, this, &MainWindow::trueNodeChosen);
   ShowPositionChoices(EngineOptions{});
+  CreateWesternMenu();
   mnuView->addSeparator();
   mnuRestoreDefaults = mnuView->addAction(QStringLiteral("&Restore defaults"));
   connect(mnuRestoreDefaults, &QAction::triggered, this, &MainWindow::restoreDefaultsRequested);
@@ -328,6 +329,28 @@ void MainWindow::CreateMenus() {
   mnuMakeMoney->setVisible(false);
   connect(mnuMakeMoney, &QAction::triggered, this,
           [this] { platform_.OpenWebAddress(ProductPage(QStringLiteral("make-money-online"))); });
+}
+
+void MainWindow::CreateWesternMenu() {
+  mnuView->addSeparator();
+  mnuHouseSystem = mnuView->addMenu(QStringLiteral("&House System"));
+  auto* houses = new QActionGroup(mnuHouseSystem);
+  for (int s = 0; s < kHouseSystems; ++s) {
+    const auto system = static_cast<HouseSystem>(s);
+    QAction* action = mnuHouseSystem->addAction(QString::fromUtf8(
+        HouseSystemName(system).data(), static_cast<qsizetype>(HouseSystemName(system).size())));
+    action->setCheckable(true);
+    action->setChecked(system == HouseSystem::Placidus);
+    houses->addAction(action);
+    connect(action, &QAction::triggered, this, [this, system] { emit houseSystemChosen(system); });
+    mnuHouses[static_cast<std::size_t>(s)] = action;
+  }
+  mnuClassicWheel = mnuView->addAction(QStringLiteral("C&lassic wheel"));
+  mnuClassicWheel->setCheckable(true);
+  connect(mnuClassicWheel, &QAction::triggered, this, &MainWindow::classicWheelChosen);
+  mnuMinorAspects = mnuView->addAction(QStringLiteral("&Minor aspects"));
+  mnuMinorAspects->setCheckable(true);
+  connect(mnuMinorAspects, &QAction::triggered, this, &MainWindow::minorAspectsChosen);
 }
 
 void MainWindow::StyleSwitch(ChartStyle style) {

@@ -114,6 +114,12 @@ class MainWindow : public QMainWindow {
   QAction* mnuTrueNode;
   QAction* mnuRestoreDefaults;  // forgets every preference
   QAction* mnuLagnaOnTop;       // North's house-fixed form
+  // The Western chart's house system, one entry per system in HouseSystem's order, and the
+  // classic sign-sector wheel; the program keeps both choices, not this window.
+  QMenu* mnuHouseSystem;
+  std::array<QAction*, kHouseSystems> mnuHouses{};
+  QAction* mnuClassicWheel;
+  QAction* mnuMinorAspects;  // the quincunx, semi-sextile ... beside the five major aspects
   QMenu* mnuColorStyle;
   QAction* mnuColorOn;
   QAction* mnuColorOff;
@@ -149,6 +155,9 @@ class MainWindow : public QMainWindow {
   void restoreDefaultsRequested();
   // After every style switch, whoever asked for it.
   void styleSwitched(velmora::ChartStyle style);
+  void houseSystemChosen(HouseSystem system);
+  void classicWheelChosen(bool classic);
+  void minorAspectsChosen(bool minor);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -159,6 +168,7 @@ class MainWindow : public QMainWindow {
   void CreateBars(const ToolbarIcons& icons);
   void CreateMenus();
   QAction* WebAction(QMenu* menu, const QString& caption, const QString& page);
+  void CreateWesternMenu();
 
   Platform& platform_;
   ChartWindow* chartWindow_;

@@ -16,7 +16,8 @@ std::string_view LastThree(std::string_view text) {
   return text.size() <= 3 ? text : text.substr(text.size() - 3);
 }
 
-void RunEngine(ChartRecord& chart, ChartMode mode, const EngineOptions& options) {
+std::optional<OuterPlaces> RunEngine(ChartRecord& chart, ChartMode mode,
+                                     const EngineOptions& options, BodySet bodies) {
   chart.Positions = options.Positions;
   const bool precise = options.Positions == PositionSource::Precise;
   chart.Node = precise ? options.Node : LunarNode::Mean;
@@ -24,16 +25,19 @@ void RunEngine(ChartRecord& chart, ChartMode mode, const EngineOptions& options)
   PrepareBirthMoment(chart);
   if (precise) {
     const ApparentPlaces places =
-        ComputeApparentPlaces(JulianDayUt(chart), chart.Node, chart.Ayanamsa);
+        ComputeApparentPlaces(JulianDayUt(chart), chart.Node, bodies, chart.Ayanamsa);
     SetPreciseAyanamsa(chart, mode, places.AyanamsaDeg);
+    SetApparentSiderealFrame(chart, places);
     ComputeAngles(chart);
     PlacePreciseBodies(chart, mode, places);
-    return;
+    if (bodies == BodySet::Western) return places.Outer;
+    return std::nullopt;
   }
   ComputeAyanamsa(chart, mode);
   ComputeAngles(chart);
   ComputeMoon(chart, mode);
   ComputePlanets(chart, mode);
+  return std::nullopt;
 }
 
 // The first of twelve abbreviations equal to the given one, as the chart commands look
@@ -52,10 +56,13 @@ std::optional<int> SignIn(const auto& abbreviations, std::string_view abbreviati
 }  // namespace
 
 void RunSiderealEngine(ChartRecord& chart, const EngineOptions& options) {
-  RunEngine(chart, ChartMode::Sidereal, options);
+  RunEngine(chart, ChartMode::Sidereal, options, BodySet::Chart);
 }
 void RunTropicalEngine(ChartRecord& chart, const EngineOptions& options) {
-  RunEngine(chart, ChartMode::Tropical, options);
+  RunEngine(chart, ChartMode::Tropical, options, BodySet::Chart);
+}
+std::optional<OuterPlaces> RunWesternEngine(ChartRecord& tropical, const EngineOptions& options) {
+  return RunEngine(tropical, ChartMode::Tropical, options, BodySet::Western);
 }
 
 std::string_view PositionsCaption(const ChartRecord& chart, ChartMode mode) {
