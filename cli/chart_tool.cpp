@@ -95,14 +95,22 @@ Output (to standard output unless --output is given)
                      "Ascendant", "MoonSign"); it holds the Western chart too;
                      then "longitudes" (full-precision degrees of the nine
                      bodies and the ascendant, "sidereal" and "tropical"),
-                     "divisional" (their signs in D2, D3, D7, D9, D10, D12),
-                     "dasha" (the nine Vimshottari mahadashas from the one
-                     running at birth, each with "lord", "start", "end" and
-                     nine "antardashas", dates YYYY-MM-DD) and "dashaBalance"
-                     ("lord", "years", "months", "days" left at birth);
-                     and "place" ("city", "state", "country", "latitude",
-                     "longitude", "timeZone", "utcOffsetMinutes",
-                     "daylightSaving")
+                     "divisional" (their signs in the sixteen divisions D1,
+                     D2, D3, D4, D7, D9, D10, D12, D16, D20, D24, D27, D30,
+                     D40, D45, D60), "dasha" (the nine Vimshottari
+                     mahadashas from the one running at birth, each with
+                     "lord", "start", "end" and nine "antardashas", each of
+                     them with nine "pratyantardashas", dates YYYY-MM-DD) and
+                     "dashaBalance" ("lord", "years", "months", "days" left
+                     at birth); "panchanga" ("tithi", "vara", "nakshatra",
+                     "yoga", "karana", "sunrise" and "sunset" on the local
+                     clock, the centre of the Sun on the true horizon);
+                     "ashtakavarga" (the seven "bhinnashtakavarga" tables
+                     with their "givers", and the "sarvashtakavarga", signs
+                     Aries first); "planetStatus" (each body's "dignity",
+                     "retrograde", "combust", "distanceFromSun"); and "place"
+                     ("city", "state", "country", "latitude", "longitude",
+                     "timeZone", "utcOffsetMinutes", "daylightSaving")
   --output FILE      write to FILE instead; the report is then written byte for
                      byte as the desktop program's export writes it (Latin-1,
                      CR LF line ends), the other outputs as UTF-8 text; a file
@@ -497,6 +505,12 @@ std::string ChartJson(const ChartRecord& sidereal, const CellTexts& cells,
   WriteDasha(json, sidereal);
   json.Key("dashaBalance");
   WriteDashaBalance(json, sidereal);
+  json.Key("panchanga");
+  WritePanchanga(json, sidereal);
+  json.Key("ashtakavarga");
+  WriteAshtakavarga(json, sidereal);
+  json.Key("planetStatus");
+  WritePlanetStatus(json, sidereal);
   json.Key("place");
   WritePlace(json, sidereal);
   json.EndObject();

@@ -7,6 +7,7 @@
 
 #include "engine/files/report.h"
 #include "engine/jyotish/divisional.h"
+#include "engine/jyotish/planet_status.h"
 #include "engine/jyotish/zodiac.h"
 #include "engine/places/time_zones.h"
 #include "ui/fitting_label.h"
@@ -69,12 +70,6 @@ QString Text(const std::string& utf8) {
   return QString::fromStdString(utf8);
 }
 
-// The selector's captions, the birth chart first and then kDivisions in its order.
-constexpr std::array<const char*, kChartViews> kChartViewNames = {
-    "Chart",        "Hora (D2)",     "Drekkana (D3)",   "Sapthamsa (D7)",
-    "Navamsa (D9)", "Dasamsa (D10)", "Dwadasamsa (D12)"};
-static_assert(kDivisions.size() + 1 == kChartViewNames.size());
-
 // The zone the birth time was read in, as offset from universal time: east zones are ahead
 // of it. The rows of no offset (GMT, UT) have no side.
 QString ZoneText(const ChartRecord& c) {
@@ -118,6 +113,15 @@ ChartWindow::ChartWindow(const ChartRecord& sidereal, QWidget* parent) : QWidget
   connect(fraInterpretation, &InterpretationPanel::NakshatraShown, lblNakshatra, &QLabel::setText);
   dashaPage = new DashaPage;
   fraInterpretation->SSTab1->addTab(dashaPage, QStringLiteral("Dasha"));
+  panchangaPage = new PanchangaPage;
+  fraInterpretation->SSTab1->addTab(panchangaPage, QStringLiteral("Panchanga"));
+  planetStatusPage = new PlanetStatusPage;
+  fraInterpretation->SSTab1->addTab(planetStatusPage, QStringLiteral("Planets"));
+  vargaPage = new VargaPage;
+  fraInterpretation->SSTab1->addTab(vargaPage, QStringLiteral("Vargas"));
+  ashtakavargaPage = new AshtakavargaPage;
+  fraInterpretation->SSTab1->addTab(ashtakavargaPage, QStringLiteral("Ashtakavarga"));
+  connect(vargaPage, &VargaPage::divisionChosen, this, [this](int view) { SelectChartView(view); });
 
   FillHeader(sidereal);
 }
@@ -177,7 +181,11 @@ void ChartWindow::CreateViewSelector() {
 
 QString ChartWindow::ChartViewName(int view) {
   if (view < 0 || view >= kChartViews) return {};
-  return QString::fromUtf8(kChartViewNames[static_cast<std::size_t>(view)]);
+  if (view == kBirthChartView) return QStringLiteral("Chart");
+  const DivisionInfo& division = kDivisions[static_cast<std::size_t>(view)];
+  return QStringLiteral("%1 (%2)").arg(
+      QString::fromUtf8(division.Name.data(), static_cast<qsizetype>(division.Name.size())),
+      QString::fromUtf8(division.Key.data(), static_cast<qsizetype>(division.Key.size())));
 }
 
 void ChartWindow::CreateHeader() {
@@ -239,6 +247,16 @@ void ChartWindow::CreatePositionTable() {
     const int left = j <= 8 ? 2070 : 990;
     Planet[j] = FixedLabel(fraWestern, left, valueTops[j], 1365, 285, QString());
   }
+  // In the room the short position texts leave at the frame's right edge.
+  for (std::size_t j = 0; j < PlanetMarks.size(); ++j) {
+    PlanetMarks[j] = FixedLabel(fraWestern, 3135, valueTops[j], 420, 285, QString());
+    PlanetMarks[j]->setFont(VerdanaFont(8.25, true));
+    PlanetMarks[j]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    PlanetMarks[j]->setObjectName(QStringLiteral("lblPlanetMark%1").arg(j));
+    QPalette palette = PlanetMarks[j]->palette();
+    palette.setColor(QPalette::WindowText, QColor(170, 40, 0));
+    PlanetMarks[j]->setPalette(palette);
+  }
   SetIndianPlanetNames(*this);
 }
 
@@ -295,9 +313,9 @@ void ChartWindow::ShowCells(const CellTexts& cells) {
 void ChartWindow::ShowChartViews(const ChartRecord& sidereal, const CellTexts& birthCells) {
   views_[kBirthChartView] = birthCells;
   viewLagnas_[kBirthChartView] = SignNumberOf(sidereal.AscendantSign);
-  for (std::size_t d = 0; d < kDivisions.size(); ++d) {
-    FillDivisionalCells(kDivisions[d].Division, sidereal, views_[d + 1]);
-    viewLagnas_[d + 1] = DivisionalSign(kDivisions[d].Division, sidereal.Longitudes[kAscendantRow]);
+  for (std::size_t d = 1; d < kDivisions.size(); ++d) {
+    FillDivisionalCells(kDivisions[d].Division, sidereal, views_[d]);
+    viewLagnas_[d] = DivisionalSign(kDivisions[d].Division, sidereal.Longitudes[kAscendantRow]);
   }
   ascendantText_ = sidereal.AscendantText;
   SelectChartView(kBirthChartView);
@@ -347,6 +365,34 @@ void ChartWindow::ShowDasha(const ChartRecord& sidereal, CivilDate today, double
   dashaPage->Show(sidereal, today, localHours);
 }
 
+void ChartWindow::ShowJyotishPages(const ChartRecord& sidereal) {
+  // Daily speeds are not part of the record yet: motion stays unknown until they are.
+  const std::array<double, kLongitudeRows>* speeds = nullptr;
+  panchangaPage->Show(sidereal);
+  planetStatusPage->Show(sidereal, speeds);
+  vargaPage->Show(sidereal);
+  ashtakavargaPage->Show(sidereal);
+  const auto statuses = PlanetStatuses(sidereal, speeds);
+  for (std::size_t j = 0; j < PlanetMarks.size(); ++j) {
+    const PlanetStatus& s = statuses[j];
+    QStringList marks;
+    QStringList words;
+    if (s.SignDignity != Dignity::None) words << Text(std::string(DignityName(s.SignDignity)));
+    if (s.Retrograde.value_or(false)) {
+      marks << QStringLiteral("R");
+      words << QStringLiteral("retrograde");
+    }
+    if (s.Combust) {
+      marks << QStringLiteral("C");
+      words << QStringLiteral("combust");
+    }
+    PlanetMarks[j]->setText(marks.join(QLatin1Char(' ')));
+    PlanetMarks[j]->setToolTip(words.join(QStringLiteral(", ")));
+    Planet[j]->setToolTip(words.join(QStringLiteral(", ")));
+    PlanetMarks[j]->show();
+  }
+}
+
 IndianChartView* ChartWindow::Drawing(ChartStyle style) const {
   switch (style) {
     case ChartStyle::North:
@@ -379,6 +425,7 @@ void ChartWindow::ShowIndianAppearance(ChartStyle style) {
   Label17->setText(QStringLiteral("Rashi/Moon Sign"));
   SetIndianPlanetNames(*this);
   for (QLabel* label : {Label2, Label6, lblPada, lblLord, Label4, lblAyanamsha}) label->show();
+  for (QLabel* mark : PlanetMarks) mark->show();
 }
 
 void ChartWindow::ShowPositionsCaption(const ChartRecord& chart) {
@@ -412,6 +459,9 @@ void ChartWindow::ShowWesternAppearance() {
   PlanetName[10]->setText(QStringLiteral("North Node"));
   PlanetName[11]->setText(QStringLiteral("South Node"));
   for (QLabel* label : {Label2, Label6, lblPada, lblLord, Label4, lblAyanamsha}) label->hide();
+  // Dignity and combustion are the sidereal chart's.
+  for (QLabel* mark : PlanetMarks) mark->hide();
+  for (std::size_t j = 0; j < PlanetMarks.size(); ++j) Planet[j]->setToolTip(QString());
 }
 
 void SetIndianPlanetNames(ChartWindow& w) {
