@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QSignalBlocker>
+#include <QTabBar>
 
 #include <algorithm>
 
@@ -113,14 +114,19 @@ ChartWindow::ChartWindow(const ChartRecord& sidereal, QWidget* parent) : QWidget
   connect(fraInterpretation, &InterpretationPanel::NakshatraShown, lblNakshatra, &QLabel::setText);
   dashaPage = new DashaPage;
   fraInterpretation->SSTab1->addTab(dashaPage, QStringLiteral("Dasha"));
+  // One tab of their own for the jyotisha tables, so the page captions still fit in a row.
+  jyotishTabs = new QTabWidget;
+  jyotishTabs->setObjectName(QStringLiteral("jyotishTabs"));
+  jyotishTabs->tabBar()->setFont(VerdanaFont(8.25, true));
   panchangaPage = new PanchangaPage;
-  fraInterpretation->SSTab1->addTab(panchangaPage, QStringLiteral("Panchanga"));
+  jyotishTabs->addTab(panchangaPage, QStringLiteral("Panchanga"));
   planetStatusPage = new PlanetStatusPage;
-  fraInterpretation->SSTab1->addTab(planetStatusPage, QStringLiteral("Planets"));
+  jyotishTabs->addTab(planetStatusPage, QStringLiteral("Planets"));
   vargaPage = new VargaPage;
-  fraInterpretation->SSTab1->addTab(vargaPage, QStringLiteral("Vargas"));
+  jyotishTabs->addTab(vargaPage, QStringLiteral("Vargas"));
   ashtakavargaPage = new AshtakavargaPage;
-  fraInterpretation->SSTab1->addTab(ashtakavargaPage, QStringLiteral("Ashtakavarga"));
+  jyotishTabs->addTab(ashtakavargaPage, QStringLiteral("Ashtakavarga"));
+  fraInterpretation->SSTab1->addTab(jyotishTabs, QStringLiteral("Jyotish"));
   connect(vargaPage, &VargaPage::divisionChosen, this, [this](int view) { SelectChartView(view); });
 
   FillHeader(sidereal);
@@ -249,9 +255,9 @@ void ChartWindow::CreatePositionTable() {
   }
   // In the room the short position texts leave at the frame's right edge.
   for (std::size_t j = 0; j < PlanetMarks.size(); ++j) {
-    PlanetMarks[j] = FixedLabel(fraWestern, 3135, valueTops[j], 420, 285, QString());
+    PlanetMarks[j] = FixedLabel(fraWestern, 3180, valueTops[j], 390, 285, QString());
     PlanetMarks[j]->setFont(VerdanaFont(8.25, true));
-    PlanetMarks[j]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    PlanetMarks[j]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     PlanetMarks[j]->setObjectName(QStringLiteral("lblPlanetMark%1").arg(j));
     QPalette palette = PlanetMarks[j]->palette();
     palette.setColor(QPalette::WindowText, QColor(170, 40, 0));

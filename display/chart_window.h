@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QTabWidget>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -119,6 +120,8 @@ class ChartWindow : public QWidget {
   // The interpretation area below the chart frame, with the Dasha page as its last tab.
   InterpretationPanel* fraInterpretation;
   DashaPage* dashaPage;
+  // The "Jyotish" tab: Panchanga, Planets, Vargas and Ashtakavarga.
+  QTabWidget* jyotishTabs;
   PanchangaPage* panchangaPage;
   PlanetStatusPage* planetStatusPage;
   VargaPage* vargaPage;

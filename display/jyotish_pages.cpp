@@ -26,7 +26,8 @@ QTableWidget* ReadOnlyTable(QWidget* parent, const QString& objectName, int rows
   table->setSelectionMode(QAbstractItemView::SingleSelection);
   table->setFocusPolicy(Qt::StrongFocus);
   table->setWordWrap(false);
-  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 5);
+  table->horizontalHeader()->setMinimumSectionSize(24);
   return table;
 }
 
@@ -169,7 +170,7 @@ void PlanetStatusPage::Show(const ChartRecord& sidereal,
     SetCell(tblStatus, row, 5,
             row == 0 ? QStringLiteral("-")
             : s.Combust
-                ? QStringLiteral("Combust (%1° from the Sun)").arg(s.DistanceFromSunDeg, 0, 'f', 1)
+                ? QStringLiteral("Yes, %1° from the Sun").arg(s.DistanceFromSunDeg, 0, 'f', 1)
                 : QStringLiteral("No"));
   }
 }
@@ -219,7 +220,7 @@ void VargaPage::Show(const ChartRecord& sidereal) {
 
 AshtakavargaPage::AshtakavargaPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("AshtakavargaPage"));
-  auto* layout = new QVBoxLayout(this);
+  auto* layout = new QHBoxLayout(this);
   QStringList signColumns;
   for (int s = 0; s < 12; ++s) signColumns << SignAbbreviationText(s);
   signColumns << QStringLiteral("Total");
@@ -242,7 +243,7 @@ AshtakavargaPage::AshtakavargaPage(QWidget* parent) : QWidget(parent) {
   for (int p = 0; p < kAshtakavargaPlanets; ++p)
     cboPrastara->addItem(Text(kAshtakavargaNames[static_cast<std::size_t>(p)]));
   prastaraCaption->setBuddy(cboPrastara);
-  auto* prastaraNote = new QLabel(QStringLiteral("by each giver (1: a bindu in that sign)"), this);
+  auto* prastaraNote = new QLabel(QStringLiteral("by each giver"), this);
   prastaraRow->addWidget(prastaraCaption);
   prastaraRow->addWidget(cboPrastara);
   prastaraRow->addWidget(prastaraNote, 1);
@@ -256,9 +257,16 @@ AshtakavargaPage::AshtakavargaPage(QWidget* parent) : QWidget(parent) {
   tblPrastara->setVerticalHeaderLabels(givers);
   tblPrastara->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
-  layout->addWidget(tblAshtakavarga, 1);
-  layout->addLayout(prastaraRow);
-  layout->addWidget(tblPrastara, 1);
+  // Side by side, so both tables show every row without scrolling.
+  auto* left = new QVBoxLayout;
+  auto* caption = new QLabel(QStringLiteral("Bindus of each planet and in all (sarva)"), this);
+  left->addWidget(caption);
+  left->addWidget(tblAshtakavarga, 1);
+  auto* right = new QVBoxLayout;
+  right->addLayout(prastaraRow);
+  right->addWidget(tblPrastara, 1);
+  layout->addLayout(left, 1);
+  layout->addLayout(right, 1);
   connect(cboPrastara, &QComboBox::currentIndexChanged, this,
           [this](int planet) { ShowPrastara(planet); });
 }
