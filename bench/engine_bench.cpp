@@ -9,8 +9,11 @@
 #include "engine/files/chart_file.h"
 #include "engine/files/json_chart_file.h"
 #include "engine/files/report.h"
+#include "engine/jyotish/ashtakavarga.h"
 #include "engine/jyotish/dasha.h"
 #include "engine/jyotish/divisional.h"
+#include "engine/jyotish/panchanga.h"
+#include "engine/jyotish/planet_status.h"
 #include "engine/places/zones.h"
 #include "example_births.h"
 
@@ -58,8 +61,8 @@ void BM_PreciseSiderealChart(benchmark::State& state) {
 }
 BENCHMARK(BM_PreciseSiderealChart)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
-// What the divisional charts and the dasha add to one Indian chart: the six divisions' cells
-// and the nine mahadashas with their antardashas. Compare with BM_SiderealChart.
+// What the divisional charts and the dasha add to one Indian chart: the sixteen divisions'
+// cells and the nine mahadashas with both lower levels. Compare with BM_SiderealChart.
 void BM_DivisionsAndDasha(benchmark::State& state) {
   ChartRecord chart;
   ReadBirthData(chart, Delhi());
@@ -77,6 +80,42 @@ void BM_DivisionsAndDasha(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_DivisionsAndDasha);
+
+// Everything the Jyotish pages and --json derive from one computed chart: the panchanga with
+// the day's sunrise and sunset, the sixteen divisions' cells, the three dasha levels, the
+// ashtakavarga and each body's status. Compare with BM_SiderealChart; the target is 100 us.
+void BM_JyotishDepth(benchmark::State& state) {
+  ChartRecord chart;
+  ReadBirthData(chart, Delhi());
+  RunSiderealEngine(chart, EngineOptions{PositionSource::Formula, LunarNode::Mean});
+  SetDisplayValues(chart);
+  std::array<CellTexts, kDivisions.size()> divisions;
+  const std::array<double, kLongitudeRows> speeds{0.95, 13.2, 1.1,   -0.6,  0.55,
+                                                  0.1,  0.06, -0.05, -0.05, 360.0};
+  for (auto _ : state) {
+    Panchanga panchanga = ComputePanchanga(chart);
+    for (std::size_t d = 0; d < kDivisions.size(); ++d)
+      FillDivisionalCells(kDivisions[d].Division, chart, divisions[d]);
+    auto dashas = VimshottariDashas(chart);
+    Ashtakavarga ashtakavarga = ComputeAshtakavarga(chart);
+    auto statuses = PlanetStatuses(chart, &speeds);
+    benchmark::DoNotOptimize(panchanga);
+    benchmark::DoNotOptimize(divisions);
+    benchmark::DoNotOptimize(dashas);
+    benchmark::DoNotOptimize(ashtakavarga);
+    benchmark::DoNotOptimize(statuses);
+  }
+}
+BENCHMARK(BM_JyotishDepth)->Unit(benchmark::kMicrosecond);
+
+// The sunrise and sunset alone: libnova's search over our solar formula.
+void BM_SunRiseAndSet(benchmark::State& state) {
+  for (auto _ : state) {
+    SunRiseSet sun = SunRiseAndSet(1980, 6, 15, 5.5, 28.6, 77.2167);
+    benchmark::DoNotOptimize(sun);
+  }
+}
+BENCHMARK(BM_SunRiseAndSet)->Unit(benchmark::kMicrosecond);
 
 void BM_TropicalChart(benchmark::State& state) {
   const BirthFormData form = Delhi();
