@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -117,6 +119,34 @@ TEST(PanchangaTest, TithiAndKaranaDependOnlyOnTheMoonsLeadOnTheSun) {
       EXPECT_EQ(KaranaOf(sun, sun + lead), KaranaOf(0.0, lead)) << sun << " " << lead;
     }
   }
+}
+
+// The program's formulas and the ephemerides give the same tithi, yoga and karana wherever
+// the Moon's lead on the Sun (or their sum) is not within a few arc-minutes of a boundary:
+// the formulas' Sun is of J2000 and must be brought to the Moon's equinox of date first.
+TEST(PanchangaTest, FormulasAgreeWithThePrecisePositionsAwayFromTheEdges) {
+  std::mt19937 random(1900);
+  std::uniform_int_distribution<int> year(1900, 2050), month(1, 12), day(1, 28), hour(0, 23),
+      minute(0, 59);
+  int compared = 0;
+  for (int i = 0; i < 300; ++i) {
+    const BirthFormData f = test::GreenwichBirth(year(random), month(random), day(random),
+                                                 hour(random), minute(random));
+    const ChartRecord precise = ChartOf(f, PositionSource::Precise);
+    const double lead = std::fmod(precise.Longitudes[kMoonRow] - precise.Longitudes[0] + 720, 360);
+    const double sum = std::fmod(precise.Longitudes[kMoonRow] + precise.Longitudes[0], 360);
+    const double karanaEdge = std::fabs(std::remainder(lead, 6.0));
+    const double yogaEdge = std::fabs(std::remainder(sum, 360.0 / 27));
+    // The formulas' Moon is within 0.03 degrees and their ayanamsa within 0.01 of Lahiri's.
+    if (karanaEdge < 0.1 || yogaEdge < 0.15) continue;
+    const Panchanga want = ComputePanchanga(precise);
+    const Panchanga got = ComputePanchanga(ChartOf(f, PositionSource::Formula));
+    EXPECT_EQ(got.Tithi, want.Tithi) << f.Year << "-" << f.Month << "-" << f.Day;
+    EXPECT_EQ(got.Karana, want.Karana) << f.Year << "-" << f.Month << "-" << f.Day;
+    EXPECT_EQ(got.Yoga, want.Yoga) << f.Year << "-" << f.Month << "-" << f.Day;
+    ++compared;
+  }
+  EXPECT_GT(compared, 200);
 }
 
 struct VaraCase {
