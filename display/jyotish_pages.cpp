@@ -167,8 +167,10 @@ void PlanetStatusPage::Show(const ChartRecord& sidereal,
             !s.Retrograde   ? QStringLiteral("-")
             : *s.Retrograde ? QStringLiteral("Retrograde")
                             : QStringLiteral("Direct"));
+    // The Sun cannot burn itself, and the nodes are shadows the Sun never burns.
+    const bool neverCombust = row == 0 || row >= 7;
     SetCell(tblStatus, row, 5,
-            row == 0 ? QStringLiteral("-")
+            neverCombust ? QStringLiteral("-")
             : s.Combust
                 ? QStringLiteral("Yes, %1° from the Sun").arg(s.DistanceFromSunDeg, 0, 'f', 1)
                 : QStringLiteral("No"));
