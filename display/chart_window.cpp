@@ -383,7 +383,10 @@ void ChartWindow::ShowJyotishPages(const ChartRecord& sidereal) {
     const PlanetStatus& s = statuses[j];
     QStringList marks;
     QStringList words;
-    if (s.SignDignity != Dignity::None) words << Text(std::string(DignityName(s.SignDignity)));
+    if (s.SignDignity != Dignity::None) {
+      const std::string_view dignity = DignityName(s.SignDignity);
+      words << QString::fromUtf8(dignity.data(), static_cast<qsizetype>(dignity.size()));
+    }
     if (s.Retrograde.value_or(false)) {
       marks << QStringLiteral("R");
       words << QStringLiteral("retrograde");

@@ -32,19 +32,21 @@ EquatorialDeg SunEquatorialOfDate(double julianDay) {
   // The orbital elements give the J2000 ecliptic; general precession in longitude (Lieske's
   // 5029.0966" a century) and the mean obliquity of date (IAU 1976, first terms) bring the
   // Sun to the equinox of date. Its ecliptic latitude stays below an arc-second.
-  const double longitude = (OrbitalPosition(2, d) + 1.396971 * t) * kDegToRad;
-  const double obliquity = (23.439291 - 0.0130042 * t) * kDegToRad;
-  double ra = std::atan2(std::cos(obliquity) * std::sin(longitude), std::cos(longitude));
-  if (ra < 0) ra += kTwoPi;
-  return {ra * kRadToDeg, std::asin(std::sin(obliquity) * std::sin(longitude)) * kRadToDeg};
+  const double longitudeRadians = (OrbitalPosition(2, d) + 1.396971 * t) * kDegToRad;
+  const double obliquityRadians = (23.439291 - 0.0130042 * t) * kDegToRad;
+  double raRadians = std::atan2(std::cos(obliquityRadians) * std::sin(longitudeRadians),
+                                std::cos(longitudeRadians));
+  if (raRadians < 0) raRadians += kTwoPi;
+  return {raRadians * kRadToDeg,
+          std::asin(std::sin(obliquityRadians) * std::sin(longitudeRadians)) * kRadToDeg};
 }
 
-SunRiseSet SunRiseAndSet(int year, int month, int day, double utcOffsetHours, double latitudeDeg,
-                         double longitudeDeg) {
+SunRiseSet SunRiseAndSet(int year, int month, int day, double utcOffsetHours,
+                         double latitudeNorthDeg, double longitudeEastDeg) {
   // The local midnight that starts the date, in universal time; the search gives the first
   // rising and setting after the moment it is handed.
   const double midnight = JulianDayNumberOf(month, day, year) - 0.5 - utcOffsetHours / 24.0;
-  ln_lnlat_posn observer{longitudeDeg, latitudeDeg};
+  ln_lnlat_posn observer{longitudeEastDeg, latitudeNorthDeg};
   ln_rst_time times{};
   SunRiseSet result;
   const int kind =

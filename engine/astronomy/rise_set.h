@@ -16,10 +16,9 @@ struct SunRiseSet {
   bool BelowAllDay = false;  // the polar night
 };
 
-// utcOffsetHours: the local clock's lead on universal time, east positive. latitudeDeg:
-// north positive; longitudeDeg: east positive.
-SunRiseSet SunRiseAndSet(int year, int month, int day, double utcOffsetHours, double latitudeDeg,
-                         double longitudeDeg);
+// utcOffsetHours: the local clock's lead on universal time, east positive.
+SunRiseSet SunRiseAndSet(int year, int month, int day, double utcOffsetHours,
+                         double latitudeNorthDeg, double longitudeEastDeg);
 
 // The Sun's mean equatorial place of date (degrees) at a Julian day, from the program's own
 // solar formula: a few arc-seconds, a few seconds of time at the horizon.
