@@ -19,6 +19,7 @@ VelmoraApp::VelmoraApp(Platform& platform) : platform_(platform) {}
 
 VelmoraApp::~VelmoraApp() {
   delete mainWindow_.data();
+  delete matchWindow_.data();
 }
 
 bool VelmoraApp::Start() {
@@ -36,6 +37,7 @@ bool VelmoraApp::Start() {
   connect(form_.get(), &BirthForm::exitRequested, this, &VelmoraApp::Exit);
   connect(form_.get(), &BirthForm::openRequested, this,
           [this] { OpenChartFile(platform_, *form_, mainWindow_.data(), paths_); });
+  connect(form_.get(), &BirthForm::matchRequested, this, &VelmoraApp::ShowMatchWindow);
   form_->show();
   return true;
 }
@@ -48,6 +50,7 @@ MainWindow& VelmoraApp::EnsureMainWindow() {
     connect(mainWindow_, &MainWindow::newRequested, this, &VelmoraApp::New);
     connect(mainWindow_, &MainWindow::exitRequested, this, &VelmoraApp::Exit);
     connect(mainWindow_, &MainWindow::aboutRequested, this, [this] { ShowAbout(mainWindow_); });
+    connect(mainWindow_, &MainWindow::matchRequested, this, &VelmoraApp::ShowMatchWindow);
     mainWindow_->mnuPrecise->setChecked(engineOptions_.Positions == PositionSource::Precise);
     mainWindow_->mnuTrueNode->setChecked(engineOptions_.Node == LunarNode::True);
     connect(mainWindow_, &MainWindow::precisePositionsChosen, this,
@@ -117,8 +120,19 @@ void VelmoraApp::Exit() {
   if (exiting_) return;
   exiting_ = true;
   CloseMainWindow();
+  if (matchWindow_) matchWindow_->close();
   if (form_) form_->hide();
   emit finished();
+}
+
+void VelmoraApp::ShowMatchWindow() {
+  if (!matchWindow_) {
+    matchWindow_ = new MatchWindow(
+        platform_, engineOptions_, [this] { return form_->Data(); }, paths_);
+  }
+  matchWindow_->show();
+  matchWindow_->raise();
+  matchWindow_->activateWindow();
 }
 
 void VelmoraApp::ShowAbout(QWidget* parent) {

@@ -13,6 +13,7 @@
 #include "engine/chart_record.h"
 #include "engine/places/zones.h"
 #include "input/birth_form.h"
+#include "match/match_window.h"
 #include "output/remembered_paths.h"
 
 namespace velmora {
@@ -34,6 +35,8 @@ class VelmoraApp : public QObject, public ChartWindowHost {
 
   BirthForm& form() { return *form_; }
   MainWindow* mainWindow() const { return mainWindow_; }
+  // The Match window, made the first time it is asked for and kept until the program ends.
+  MatchWindow* matchWindow() const { return matchWindow_; }
   ChartRecord& sidereal() { return sidereal_; }
   ChartRecord& tropical() { return tropical_; }
   LookupTables& tables() { return tables_; }
@@ -52,6 +55,8 @@ class VelmoraApp : public QObject, public ChartWindowHost {
   void New();
   void Exit();
   void ShowAbout(QWidget* parent);
+  // Shows the Match window, in front.
+  void ShowMatchWindow();
 
   // The paths the file, export, picture and print commands remember during the run.
   RememberedPaths& paths() { return paths_; }
@@ -71,6 +76,7 @@ class VelmoraApp : public QObject, public ChartWindowHost {
   ChartRecord tropical_;
   std::unique_ptr<BirthForm> form_;
   QPointer<MainWindow> mainWindow_;
+  QPointer<MatchWindow> matchWindow_;
   // Made with the first main window, once a desktop is there to draw them.
   std::optional<ToolbarIcons> toolbarIcons_;
   bool exiting_ = false;

@@ -14,6 +14,8 @@
 #include "engine/jyotish/divisional.h"
 #include "engine/jyotish/panchanga.h"
 #include "engine/jyotish/planet_status.h"
+#include "engine/jyotish/manglik.h"
+#include "engine/jyotish/matching.h"
 #include "engine/places/zones.h"
 #include "example_births.h"
 
@@ -116,6 +118,45 @@ void BM_SunRiseAndSet(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SunRiseAndSet)->Unit(benchmark::kMicrosecond);
+// A Kundli match as the Match window and `velmora-chart --match` compute it: both sidereal
+// charts, the eight kootas, both Manglik results and the verdict in words; with the formulas
+// (arg 0) or precise positions (arg 1). Two births in turn: libnova keeps the last moment's
+// series, which one chart computed again and again would reuse.
+void BM_KundliMatch(benchmark::State& state) {
+  const BirthFormData groomForm = Delhi();
+  const BirthFormData brideForm = test::SydneyBirth();
+  const EngineOptions options{state.range(0) ? PositionSource::Precise : PositionSource::Formula,
+                              LunarNode::Mean};
+  ChartRecord groom, bride;
+  for (auto _ : state) {
+    ReadBirthData(groom, groomForm);
+    RunSiderealEngine(groom, options);
+    ReadBirthData(bride, brideForm);
+    RunSiderealEngine(bride, options);
+    const KundliMatch match = MatchCharts(groom, bride);
+    std::string verdict = MatchVerdict(match);
+    benchmark::DoNotOptimize(verdict);
+  }
+}
+BENCHMARK(BM_KundliMatch)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// What the match adds to the two charts: the kootas, both Manglik results and the verdict.
+void BM_MatchOfTwoCharts(benchmark::State& state) {
+  const EngineOptions options{PositionSource::Precise, LunarNode::Mean};
+  ChartRecord groom, bride;
+  ReadBirthData(groom, Delhi());
+  RunSiderealEngine(groom, options);
+  ReadBirthData(bride, test::SydneyBirth());
+  RunSiderealEngine(bride, options);
+  for (auto _ : state) {
+    const KundliMatch match = MatchCharts(groom, bride);
+    std::string verdict = MatchVerdict(match);
+    std::string manglik = ManglikSummary(match.GroomManglik);
+    benchmark::DoNotOptimize(verdict);
+    benchmark::DoNotOptimize(manglik);
+  }
+}
+BENCHMARK(BM_MatchOfTwoCharts);
 
 void BM_TropicalChart(benchmark::State& state) {
   const BirthFormData form = Delhi();

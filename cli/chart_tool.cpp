@@ -19,6 +19,8 @@
 #include "engine/places/time_zones.h"
 #include "engine/places/zones.h"
 #include "json_writer.h"
+#include "match_json.h"
+#include "match_tool.h"
 #include "output/chart_file_reader.h"
 #include "output/file_access.h"
 #include "terminal_text.h"
@@ -39,6 +41,8 @@ constexpr std::string_view kUsage = R"(Usage:
   velmora-chart --open FILE [--zone Z | --tz AREA/CITY] [--dst | --no-dst]
                 [--western] [--json] [--precise [--true-node]]
                 [--output FILE | --pdf FILE.pdf] [--save-chart FILE]
+  velmora-chart --match GROOM.vmj BRIDE.vmj [--json] [--precise [--true-node]]
+                [--output FILE]
   velmora-chart --places TEXT | --zones | --help | --version
 
 Computes one birth chart the way the Velmora desktop program does and prints it.
@@ -84,6 +88,15 @@ Positions
   --true-node        with --precise: Rahu and Ketu on the Moon's true
                      (osculating) node instead of the mean node
 
+Kundli matching
+  --match GROOM BRIDE  the Ashtakoota match of two chart files (.vmj or .vmx), the
+                     groom's first and the bride's second: the eight kootas with
+                     their points out of 36, both charts' Manglik dosha and a
+                     verdict; --json gives one JSON object ("groom", "bride",
+                     "kootas", "tara", "bhakootFromBride", "total", "maxPoints",
+                     "rating", "manglikPairing", "verdict"). A .vmx file holds no
+                     time zone: the first zone row is taken, with a warning.
+
 Output (to standard output unless --output is given)
   (default)          the Indian chart's text report, 26 lines
   --western          the Western (tropical) chart instead: the ten positions,
@@ -108,9 +121,12 @@ Output (to standard output unless --output is given)
                      "ashtakavarga" (the seven "bhinnashtakavarga" tables
                      with their "givers", and the "sarvashtakavarga", signs
                      Aries first); "planetStatus" (each body's "dignity",
-                     "retrograde", "combust", "distanceFromSun"); and "place"
-                     ("city", "state", "country", "latitude", "longitude",
-                     "timeZone", "utcOffsetMinutes", "daylightSaving")
+                     "retrograde", "combust", "distanceFromSun"); "manglik"
+                     (Mars's house from the lagna, the Moon and Venus, the
+                     dosha, the cancellations that hold and a summary); and
+                     "place" ("city", "state", "country", "latitude",
+                     "longitude", "timeZone", "utcOffsetMinutes",
+                     "daylightSaving")
   --output FILE      write to FILE instead; the report is then written byte for
                      byte as the desktop program's export writes it (Latin-1,
                      CR LF line ends), the other outputs as UTF-8 text; a file
@@ -135,6 +151,7 @@ struct Options {
   std::optional<std::string> Name, Date, Time, Zone, Latitude, Longitude, City, State, Country;
   std::optional<std::string> OpenPath, OutputPath, SaveChartPath, PdfPath;
   std::optional<std::string> Place, TimeZone, Places;
+  std::vector<std::string> Match;  // the groom's chart file, then the bride's
   bool DaylightSaving = false;
   bool NoDaylightSaving = false;
   bool Western = false;
@@ -195,6 +212,7 @@ std::variant<Options, UsageError> ParseOptions(std::span<const std::string_view>
   for (const SwitchFlag& f : kSwitches) {
     app.add_flag(f.Flag, o.*f.Field)->disable_flag_override();
   }
+  app.add_option("--match", o.Match)->expected(2);
 
   for (std::string_view arg : args) {
     const auto eq = arg.find('=');
@@ -511,6 +529,8 @@ std::string ChartJson(const ChartRecord& sidereal, const CellTexts& cells,
   WriteAshtakavarga(json, sidereal);
   json.Key("planetStatus");
   WritePlanetStatus(json, sidereal);
+  json.Key("manglik");
+  WriteManglik(json, ComputeManglik(sidereal));
   json.Key("place");
   WritePlace(json, sidereal);
   json.EndObject();
@@ -536,6 +556,20 @@ std::string ZoneList() {
            std::string(kZoneRows[static_cast<std::size_t>(row)].Label) + "\n";
   }
   return out;
+}
+
+// --match reads two chart files and nothing else of a birth.
+ToolResult Match(const Options& o, const EngineOptions& engine) {
+  const bool birthOptions = o.Name || o.Date || o.Time || o.Zone || o.Latitude || o.Longitude ||
+                            o.City || o.State || o.Country || o.OpenPath || o.Place || o.TimeZone ||
+                            o.DaylightSaving || o.NoDaylightSaving;
+  if (birthOptions || o.Western || o.PdfPath || o.SaveChartPath) {
+    return {kExitBadInput,
+            {},
+            "velmora-chart: --match takes two chart files and only --json, --precise, "
+            "--true-node and --output beside them\n"};
+  }
+  return RunMatchTool({o.Match[0], o.Match[1], o.Json, o.OutputPath, engine});
 }
 
 // Messages quote names, paths and option values as typed: escaped, so that an ESC among
@@ -571,6 +605,7 @@ ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportW
   EngineOptions engine;
   if (o.Precise) engine.Positions = PositionSource::Precise;
   if (o.TrueNode) engine.Node = LunarNode::True;
+  if (!o.Match.empty()) return Match(o, engine);
 
   std::variant<OpenedChartFile, UsageError> form = UsageError{};
   if (o.OpenPath) {

@@ -114,6 +114,8 @@ ChartWindow::ChartWindow(const ChartRecord& sidereal, QWidget* parent) : QWidget
   connect(fraInterpretation, &InterpretationPanel::NakshatraShown, lblNakshatra, &QLabel::setText);
   dashaPage = new DashaPage;
   fraInterpretation->SSTab1->addTab(dashaPage, QStringLiteral("Dasha"));
+  manglikPage = new ManglikPage;
+  fraInterpretation->SSTab1->addTab(manglikPage, QStringLiteral("Manglik"));
   // One tab of their own for the jyotisha tables, so the page captions still fit in a row.
   jyotishTabs = new QTabWidget;
   jyotishTabs->setObjectName(QStringLiteral("jyotishTabs"));
@@ -218,10 +220,13 @@ void ChartWindow::CreateOtherDetails() {
     int Top;
     const char* Text;
   };
-  const Row rows[] = {
-      {Label4, lblAyanamsha, 300, "Ayanamsa"},   {Label1, lblLagna, 670, "Lagna / Asc"},
-      {Label5, lblNakshatra, 1050, "Nakshatra"}, {Label17, lblRashi, 1425, "Rashi/Moon Sign"},
-      {Label2, lblPada, 1785, "Pada"},           {Label6, lblLord, 2160, "Lord"}};
+  const Row rows[] = {{Label4, lblAyanamsha, 300, "Ayanamsa"},
+                      {Label1, lblLagna, 670, "Lagna / Asc"},
+                      {Label5, lblNakshatra, 1050, "Nakshatra"},
+                      {Label17, lblRashi, 1425, "Rashi/Moon Sign"},
+                      {Label2, lblPada, 1785, "Pada"},
+                      {Label6, lblLord, 2160, "Lord"},
+                      {lblManglikCaption, lblManglik, 2530, "Manglik"}};
   for (const Row& row : rows) {
     row.Caption = FixedLabel(fraVedic, 120, row.Top, 1740, 270, QString::fromUtf8(row.Text));
     row.Value = FixedLabel(fraVedic, 1860, row.Top, 1740, 270, QString());
@@ -402,6 +407,13 @@ void ChartWindow::ShowJyotishPages(const ChartRecord& sidereal) {
   }
 }
 
+void ChartWindow::ShowManglik(const ChartRecord& sidereal) {
+  const ManglikResult manglik = ComputeManglik(sidereal);
+  lblManglik->setText(ManglikWord(manglik));
+  lblManglik->setToolTip(QString::fromStdString(ManglikSummary(manglik)));
+  manglikPage->Show(manglik);
+}
+
 IndianChartView* ChartWindow::Drawing(ChartStyle style) const {
   switch (style) {
     case ChartStyle::North:
@@ -433,7 +445,9 @@ void ChartWindow::ShowIndianAppearance(ChartStyle style) {
   Label1->setText(QStringLiteral("Lagna / Asc"));
   Label17->setText(QStringLiteral("Rashi/Moon Sign"));
   SetIndianPlanetNames(*this);
-  for (QLabel* label : {Label2, Label6, lblPada, lblLord, Label4, lblAyanamsha}) label->show();
+  for (QLabel* label :
+       {Label2, Label6, lblPada, lblLord, Label4, lblAyanamsha, lblManglikCaption, lblManglik})
+    label->show();
   for (QLabel* mark : PlanetMarks) mark->show();
 }
 
@@ -467,7 +481,9 @@ void ChartWindow::ShowWesternAppearance() {
   for (std::size_t i = 0; i < 7; ++i) PlanetName[i]->setText(QString::fromUtf8(names[i]));
   PlanetName[10]->setText(QStringLiteral("North Node"));
   PlanetName[11]->setText(QStringLiteral("South Node"));
-  for (QLabel* label : {Label2, Label6, lblPada, lblLord, Label4, lblAyanamsha}) label->hide();
+  for (QLabel* label :
+       {Label2, Label6, lblPada, lblLord, Label4, lblAyanamsha, lblManglikCaption, lblManglik})
+    label->hide();
   // Dignity and combustion are the sidereal chart's.
   for (QLabel* mark : PlanetMarks) mark->hide();
   for (std::size_t j = 0; j < PlanetMarks.size(); ++j) Planet[j]->setToolTip(QString());

@@ -19,6 +19,7 @@
 #include "engine/jyotish/divisional.h"
 #include "interpretation/interpretation_panel.h"
 #include "jyotish_pages.h"
+#include "manglik_page.h"
 #include "wheel_view.h"
 
 namespace velmora {
@@ -59,6 +60,9 @@ class ChartWindow : public QWidget {
   // The Panchanga, Planets, Vargas and Ashtakavarga pages, and the marks beside the positions
   // (retrograde, combust), from the sidereal chart.
   void ShowJyotishPages(const ChartRecord& sidereal);
+  // The Manglik dosha in "Other Details" (a word, the whole sentence as its tooltip) and on
+  // the Manglik page.
+  void ShowManglik(const ChartRecord& sidereal);
   // Everything an Indian chart command puts back after a Western chart, and its drawing.
   void ShowIndianAppearance(ChartStyle style);
   // Only the chosen Indian drawing visible (the Western wheel is not touched).
@@ -109,6 +113,8 @@ class ChartWindow : public QWidget {
   QLabel* lblPada;
   QLabel* Label6;
   QLabel* lblLord;
+  QLabel* lblManglikCaption;
+  QLabel* lblManglik;  // "Yes", "No" or "Cancelled"
 
   QGroupBox* fraWestern;
   std::array<QLabel*, 16> PlanetName{};
@@ -126,6 +132,7 @@ class ChartWindow : public QWidget {
   PlanetStatusPage* planetStatusPage;
   VargaPage* vargaPage;
   AshtakavargaPage* ashtakavargaPage;
+  ManglikPage* manglikPage;
 
  signals:
   void chartViewChosen(int view);

@@ -212,6 +212,8 @@ void MainWindow::CreateMenus() {
   mnuExport = mnuFile->addAction(QStringLiteral("&Export Chart As Text"));
   mnuExportPdf = mnuFile->addAction(QStringLiteral("Export Report As &PDF..."));
   mnuFile->addSeparator();
+  mnuMatch = mnuFile->addAction(QStringLiteral("Kundli &Matching..."));
+  mnuFile->addSeparator();
   mnuPrint = mnuFile->addAction(QStringLiteral("&Print"));
   mnuFile->addSeparator();
   mnuBack = mnuFile->addAction(QStringLiteral("&Back"));
@@ -229,6 +231,7 @@ void MainWindow::CreateMenus() {
   connect(mnuSaveAsJpeg, &QAction::triggered, this, &MainWindow::saveJpegRequested);
   connect(mnuExport, &QAction::triggered, this, &MainWindow::exportRequested);
   connect(mnuExportPdf, &QAction::triggered, this, &MainWindow::exportPdfRequested);
+  connect(mnuMatch, &QAction::triggered, this, &MainWindow::matchRequested);
   connect(mnuPrint, &QAction::triggered, this, &MainWindow::printRequested);
   connect(mnuBack, &QAction::triggered, this, &MainWindow::backRequested);
   connect(mnuExit, &QAction::triggered, this, &MainWindow::exitRequested);

@@ -90,6 +90,7 @@ class MainWindow : public QMainWindow {
   QAction* mnuSaveAsJpeg;
   QAction* mnuExport;
   QAction* mnuExportPdf;
+  QAction* mnuMatch;  // the Match window
   QAction* mnuPrint;
   QAction* mnuBack;
   QAction* mnuExit;
@@ -132,6 +133,7 @@ class MainWindow : public QMainWindow {
   void saveAsRequested();
   void exportRequested();
   void exportPdfRequested();
+  void matchRequested();
   void printRequested();
   void saveJpegRequested();
   void aboutRequested();

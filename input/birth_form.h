@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "birth_fields.h"
 #include "display/chart_window.h"
 #include "engine/birth_data.h"
 #include "engine/places/atlas.h"
@@ -52,7 +53,9 @@ class BirthForm : public QMainWindow {
   // the chosen date and time is shown beside it, and the DST box follows the tz database.
   void SelectTimeZone(const std::string& zone);
   // The places offered for the City box's text, as its list shows them.
-  QCompleter* placeCompleter() const { return placeCompleter_; }
+  QCompleter* placeCompleter() const { return fields_->placeCompleter(); }
+  // The fields themselves, which the Match window lays out twice.
+  BirthFields& fields() const { return *fields_; }
   // Puts a time zone row and daylight saving on the form (a .vmj chart file holds them).
   void ShowZone(int zoneRow, bool daylightSaving);
   // The coordinate lookup on the product web site.
@@ -85,6 +88,7 @@ class BirthForm : public QMainWindow {
 
   QMenu* mnuFile;
   QAction* mnuOpen;
+  QAction* mnuMatch;  // the Match window
   QAction* mnuKundali;
   QAction* mnuExit;
   QMenu* mnuHelp;
@@ -97,6 +101,7 @@ class BirthForm : public QMainWindow {
   void aboutRequested();
   void exitRequested();
   void openRequested();
+  void matchRequested();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -106,19 +111,11 @@ class BirthForm : public QMainWindow {
   void CreateMenus();
   void FillLists();
   void SetTabOrder();
-  QWidget* FieldFor(FormField field) const;
   void ShowMessage(const QString& text, MessageIcon icon);
-  void OfferPlaces(const QString& typed);
-  void FollowTimeZoneDatabase();
-  bool TimeZoneSelected() const;
-  bool AskWhichReading(const BirthFormData& data, const LocalTimeAtPlace& reading);
 
   Platform& platform_;
   LookupTables& tables_;
-  QCompleter* placeCompleter_ = nullptr;
-  QStandardItemModel* placeModel_ = nullptr;
-  std::vector<Place> offeredPlaces_;  // the rows of placeModel_
-  std::string timeZone_;              // the IANA zone of the item after the 71 rows
+  BirthFields* fields_ = nullptr;
 };
 
 }  // namespace velmora

@@ -37,6 +37,7 @@ bool SouthProcedure(ChartStyle pressed, BirthForm& form, LookupTables& tables,
   const QDateTime now = QDateTime::currentDateTime();
   window.ShowDasha(sidereal, {now.date().year(), now.date().month(), now.date().day()},
                    now.time().msecsSinceStartOfDay() / 3'600'000.0);
+  window.ShowManglik(sidereal);
 
   main.ShowChartWindow();
 

@@ -251,7 +251,7 @@ void BlankChartWindow(ChartWindow& window) {
     }
   }
   for (QLabel* label : {window.lblAyanamsha, window.lblLagna, window.lblNakshatra, window.lblRashi,
-                        window.lblPada, window.lblLord}) {
+                        window.lblPada, window.lblLord, window.lblManglik}) {
     label->clear();
   }
 }

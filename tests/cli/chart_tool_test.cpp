@@ -820,3 +820,82 @@ TEST(ChartToolTest, PlacesListsMatchesOnePerLine) {
 
 }  // namespace
 }  // namespace velmora
+
+namespace velmora {
+namespace {
+
+const std::string kGroomFile = std::string(VELMORA_TEST_DATA) + "/cli/groom_mumbai.vmj";
+const std::string kBrideFile = std::string(VELMORA_TEST_DATA) + "/cli/bride_bengaluru.vmj";
+const std::string kVmxFile = std::string(VELMORA_TEST_DATA) + "/cli/delhi.vmx";
+
+// The first file is the groom's: swapping the files swaps the roles, and the rules that do
+// not ask who is who keep their points.
+TEST(ChartToolMatchTest, FirstFileIsTheGroomsAndSymmetricKootasSurviveTheSwap) {
+  const ToolResult ab = RunTool({"--match", kGroomFile, kBrideFile, "--json", "--precise"});
+  const ToolResult ba = RunTool({"--match", kBrideFile, kGroomFile, "--json", "--precise"});
+  ASSERT_EQ(ab.ExitStatus, kExitOk) << ab.Err;
+  ASSERT_EQ(ba.ExitStatus, kExitOk) << ba.Err;
+  const auto one = nlohmann::json::parse(ab.Out);
+  const auto two = nlohmann::json::parse(ba.Out);
+  EXPECT_EQ(one["groom"]["name"], "Ravi Kumar");
+  EXPECT_EQ(one["bride"]["name"], "Priya Sharma");
+  EXPECT_EQ(two["groom"]["name"], "Priya Sharma");
+  ASSERT_EQ(one["kootas"].size(), 8u);
+  double total = 0;
+  for (std::size_t k = 0; k < 8; ++k) {
+    total += one["kootas"][k]["points"].get<double>();
+    if (one["kootas"][k]["koota"] == "Varna") continue;
+    EXPECT_EQ(one["kootas"][k]["points"], two["kootas"][k]["points"]) << one["kootas"][k]["koota"];
+  }
+  EXPECT_EQ(one["total"].get<double>(), total);
+  EXPECT_EQ(one["maxPoints"], 36);
+  EXPECT_EQ(one["tara"]["fromBride"]["count"], two["tara"]["fromGroom"]["count"]);
+  EXPECT_EQ(one["groom"]["manglik"]["summary"], two["bride"]["manglik"]["summary"]);
+}
+
+TEST(ChartToolMatchTest, VmxFileIsMatchedWithAWarningAboutItsZone) {
+  const ToolResult r = RunTool({"--match", kGroomFile, kVmxFile});
+  EXPECT_EQ(r.ExitStatus, kExitOk);
+  EXPECT_NE(r.Out.find("Bride: Asha Rao"), std::string::npos) << r.Out;
+  EXPECT_EQ(r.Err, "velmora-chart: warning: " + kVmxFile +
+                       " holds no time zone (a .vmx file); the first zone row, Alaska/Hawaii "
+                       "Daylight Time,AHDT,-9.0, is taken: save the chart as .vmj to keep its "
+                       "zone\n");
+}
+
+TEST(ChartToolMatchTest, UnreadableFileIsStatus2NamingIt) {
+  const ToolResult r = RunTool({"--match", kGroomFile, "/nonexistent/bride.vmj"});
+  EXPECT_EQ(r.ExitStatus, kExitBadInput);
+  EXPECT_EQ(r.Out, "");
+  EXPECT_NE(r.Err.find("/nonexistent/bride.vmj"), std::string::npos) << r.Err;
+}
+
+TEST(ChartToolMatchTest, BirthOptionsBesideTheFilesAreRefused) {
+  const ToolResult r = RunTool({"--match", kGroomFile, kBrideFile, "--name", "X"});
+  EXPECT_EQ(r.ExitStatus, kExitBadInput);
+  EXPECT_NE(r.Err.find("--match takes two chart files"), std::string::npos) << r.Err;
+}
+
+TEST(ChartToolMatchTest, ChartJsonNamesTheManglikDosha) {
+  std::vector<std::string_view> args = Delhi();
+  args.push_back("--json");
+  args.push_back("--precise");
+  const auto json = nlohmann::json::parse(RunTool(args).Out);
+  const auto& manglik = json["manglik"];
+  EXPECT_EQ(manglik["lagna"]["marsHouse"], 1);
+  EXPECT_EQ(manglik["moon"]["marsHouse"], 2);
+  EXPECT_EQ(manglik["venus"]["marsHouse"], 3);
+  EXPECT_TRUE(manglik["dosha"].get<bool>());
+  EXPECT_TRUE(manglik["cancelled"].get<bool>());
+  EXPECT_FALSE(manglik["manglik"].get<bool>());
+}
+
+TEST(ChartToolMatchTest, HelpSaysWhichFileIsTheGrooms) {
+  const ToolResult r = RunTool({"--help"});
+  EXPECT_NE(r.Out.find("--match GROOM BRIDE"), std::string::npos);
+  EXPECT_NE(r.Out.find("the\n                     groom's first and the bride's second"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace velmora

@@ -75,6 +75,8 @@ int main(int argc, char** argv) {
     f.chart().jyotishTabs->setCurrentWidget(page);
     Save(panel, name);
   }
+  panel.SSTab1->setCurrentIndex(panel.SSTab1->indexOf(f.chart().manglikPage));
+  Save(panel, "interpretation-manglik");
 
   // The Navamsa in the North drawing with the lagna on top.
   f.main()->resize(1280, 820);
@@ -98,5 +100,17 @@ int main(int argc, char** argv) {
   f.form().cmdCalculate->click();
   f.main()->resize(1280, 820);
   Save(*f.main(), "chart-south-indian-precise");
+
+  // The Match window with the two chart files of the command-line examples.
+  const QString data = QStringLiteral(VELMORA_TEST_DATA "/cli/");
+  f.platform.OpenAnswers = {data + QStringLiteral("groom_mumbai.vmj"),
+                            data + QStringLiteral("bride_bengaluru.vmj")};
+  f.main()->mnuMatch->trigger();
+  MatchWindow& match = *f.app->matchWindow();
+  match.cmdOpenGroom->click();
+  match.cmdOpenBride->click();
+  match.cmdMatch->click();
+  match.adjustSize();
+  Save(match, "match-window");
   return 0;
 }
