@@ -260,7 +260,7 @@ void ChartWindow::CreatePositionTable() {
   }
   // In the room the short position texts leave at the frame's right edge.
   for (std::size_t j = 0; j < PlanetMarks.size(); ++j) {
-    PlanetMarks[j] = FixedLabel(fraWestern, 3180, valueTops[j], 390, 285, QString());
+    PlanetMarks[j] = FixedLabel(fraWestern, 3255, valueTops[j], 330, 285, QString());
     PlanetMarks[j]->setFont(VerdanaFont(8.25, true));
     PlanetMarks[j]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     PlanetMarks[j]->setObjectName(QStringLiteral("lblPlanetMark%1").arg(j));
