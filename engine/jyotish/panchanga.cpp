@@ -72,15 +72,20 @@ std::string_view KaranaNameOf(int karana) {
   return kMovableKaranas[static_cast<std::size_t>((karana - 1) % 7)];
 }
 
-Panchanga ComputePanchanga(const ChartRecord& c) {
-  Panchanga p;
+double SunOnTheMoonsEquinoxDeg(const ChartRecord& c) {
   // The formulas place the Sun on the ecliptic of J2000 but the Moon on that of the birth
   // date; general precession (Lieske's 5029.0966" a century) brings the Sun to the Moon's
   // equinox before the two are compared, or a birth of 1900 would read the Moon's lead on
   // the Sun 1.4 degrees short. The precise positions are all of date.
   constexpr double kPrecessionDegPerCentury = 1.396971;
-  double sun = c.Longitudes[0];
-  if (c.Positions == PositionSource::Formula) sun += kPrecessionDegPerCentury * c.Centuries2000;
+  const double sun = c.Longitudes[0];
+  if (c.Positions != PositionSource::Formula) return sun;
+  return sun + kPrecessionDegPerCentury * c.Centuries2000;
+}
+
+Panchanga ComputePanchanga(const ChartRecord& c) {
+  Panchanga p;
+  const double sun = SunOnTheMoonsEquinoxDeg(c);
   const double moon = c.Longitudes[kMoonRow];
   p.Tithi = TithiOf(sun, moon);
   p.TithiName = TithiNameOf(p.Tithi);

@@ -50,6 +50,10 @@ struct Panchanga {
 // of birth and its place.
 Panchanga ComputePanchanga(const ChartRecord& sidereal);
 
+// The Sun's longitude in the record's zodiac, on the ecliptic of the birth date as the Moon
+// is: the formulas keep the Sun on that of J2000.
+double SunOnTheMoonsEquinoxDeg(const ChartRecord& chart);
+
 // The pieces, each from the longitudes in degrees of one zodiac (the yoga needs the
 // sidereal one).
 int TithiOf(double sunLongitudeDeg, double moonLongitudeDeg);

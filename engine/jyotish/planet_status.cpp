@@ -1,5 +1,7 @@
 #include "engine/jyotish/planet_status.h"
 
+#include "engine/jyotish/panchanga.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -175,11 +177,14 @@ PlanetStatus StatusOf(std::size_t row, double longitudeDeg, std::optional<double
 std::array<PlanetStatus, kStatusBodies> PlanetStatuses(
     const ChartRecord& sidereal, const std::array<double, kLongitudeRows>* speedsDegPerDay) {
   std::array<PlanetStatus, kStatusBodies> statuses;
+  // The planets share the Sun's ecliptic; the Moon is measured from the Sun on its own.
   const double sun = sidereal.Longitudes[0];
+  const double sunForTheMoon = SunOnTheMoonsEquinoxDeg(sidereal);
   for (std::size_t row = 0; row < statuses.size(); ++row) {
     const std::optional<double> speed =
         speedsDegPerDay ? std::optional<double>((*speedsDegPerDay)[row]) : std::nullopt;
-    statuses[row] = StatusOf(row, sidereal.Longitudes[row], speed, sun);
+    statuses[row] =
+        StatusOf(row, sidereal.Longitudes[row], speed, row == kMoonRow ? sunForTheMoon : sun);
   }
   return statuses;
 }

@@ -142,6 +142,20 @@ TEST(PlanetStatusTest, DistanceFromTheSunIsTheShorterArc) {
   EXPECT_DOUBLE_EQ(StatusOf(5, 280.0, 1.0, 100.0).DistanceFromSunDeg, 180.0);
 }
 
+TEST(PlanetStatusTest, TheMoonIsMeasuredFromTheSunOfItsOwnEquinox) {
+  // The formulas' Sun is of J2000, their Moon of date: a century before 2000 the Sun of date
+  // stands 1.397 degrees behind the Sun of J2000; the planets stay on the Sun's ecliptic.
+  ChartRecord c;
+  c.Positions = PositionSource::Formula;
+  c.Centuries2000 = -1.0;
+  c.Longitudes = {10.0, 30.0, 25.0, 0, 100, 150, 200, 250, 70, 0};
+  const auto formula = PlanetStatuses(c);
+  EXPECT_NEAR(formula[1].DistanceFromSunDeg, 21.396971, 1e-9);
+  EXPECT_NEAR(formula[2].DistanceFromSunDeg, 15.0, 1e-9);
+  c.Positions = PositionSource::Precise;
+  EXPECT_NEAR(PlanetStatuses(c)[1].DistanceFromSunDeg, 20.0, 1e-9);
+}
+
 TEST(PlanetStatusTest, ChartStatusesReadTheRecordsLongitudesAndTheGivenSpeeds) {
   ChartRecord c;
   // Sun 0.5 Ari, Moon 45 Tau, Mercury 3.4 Ari, Venus 356 Pis, Mars 200 Lib, Jupiter 95 Can,
