@@ -56,6 +56,12 @@ MainWindow& VelmoraApp::EnsureMainWindow() {
     connect(mainWindow_, &MainWindow::precisePositionsChosen, this,
             &VelmoraApp::SetPrecisePositions);
     connect(mainWindow_, &MainWindow::trueNodeChosen, this, &VelmoraApp::SetTrueNode);
+    mainWindow_->mnuHouses[static_cast<std::size_t>(westernView_.Options.Houses)]->setChecked(true);
+    mainWindow_->mnuClassicWheel->setChecked(westernView_.ClassicWheel);
+    mainWindow_->mnuMinorAspects->setChecked(westernView_.Options.Aspects == AspectKinds::All());
+    connect(mainWindow_, &MainWindow::minorAspectsChosen, this, &VelmoraApp::SetMinorAspects);
+    connect(mainWindow_, &MainWindow::houseSystemChosen, this, &VelmoraApp::SetHouseSystem);
+    connect(mainWindow_, &MainWindow::classicWheelChosen, this, &VelmoraApp::SetClassicWheel);
     ConnectOutputCommands(*mainWindow_);
   }
   return *mainWindow_;
@@ -67,8 +73,26 @@ void VelmoraApp::IndianChart(ChartStyle style) {
 }
 
 void VelmoraApp::WesternChart() {
-  if (Command2_Click(*form_, tables_, tropical_, *this, engineOptions_))
+  if (Command2_Click(*form_, tables_, tropical_, *this, engineOptions_, westernView_))
     shown_ = ShownChart::Western;
+}
+
+void VelmoraApp::SetHouseSystem(HouseSystem system) {
+  westernView_.Options.Houses = system;
+  if (mainWindow_) mainWindow_->mnuHouses[static_cast<std::size_t>(system)]->setChecked(true);
+  if (shown_ == ShownChart::Western) RecomputeShownChart();
+}
+
+void VelmoraApp::SetMinorAspects(bool minor) {
+  westernView_.Options.Aspects = minor ? AspectKinds::All() : AspectKinds::Defaults();
+  if (mainWindow_) mainWindow_->mnuMinorAspects->setChecked(minor);
+  if (shown_ == ShownChart::Western) RecomputeShownChart();
+}
+
+void VelmoraApp::SetClassicWheel(bool classic) {
+  westernView_.ClassicWheel = classic;
+  if (mainWindow_) mainWindow_->mnuClassicWheel->setChecked(classic);
+  if (shown_ == ShownChart::Western) RecomputeShownChart();
 }
 
 void VelmoraApp::SetPrecisePositions(bool precise) {

@@ -13,6 +13,7 @@
 #include "engine/chart_record.h"
 #include "engine/places/zones.h"
 #include "input/birth_form.h"
+#include "input/western_chart_command.h"
 #include "match/match_window.h"
 #include "output/remembered_paths.h"
 
@@ -48,6 +49,14 @@ class VelmoraApp : public QObject, public ChartWindowHost {
   // The View menu's "True node" (precise positions only), kept the same way.
   void SetTrueNode(bool trueNode);
   const EngineOptions& engineOptions() const { return engineOptions_; }
+  // The View menu's house system and "Classic wheel" for the Western chart, kept the same
+  // way: the Western chart on screen is drawn again.
+  void SetHouseSystem(HouseSystem system);
+  void SetClassicWheel(bool classic);
+  // The View menu's "Minor aspects": the quincunx, semi-sextile, semi-square,
+  // sesquiquadrate and quintile as well, kept the same way.
+  void SetMinorAspects(bool minor);
+  const WesternView& westernView() const { return westernView_; }
 
   void IndianChart(ChartStyle style);
   void WesternChart();
@@ -81,6 +90,7 @@ class VelmoraApp : public QObject, public ChartWindowHost {
   std::optional<ToolbarIcons> toolbarIcons_;
   bool exiting_ = false;
   EngineOptions engineOptions_;
+  WesternView westernView_;
   enum class ShownChart { None, Indian, Western };
   ShownChart shown_ = ShownChart::None;
 

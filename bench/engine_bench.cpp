@@ -12,11 +12,12 @@
 #include "engine/jyotish/ashtakavarga.h"
 #include "engine/jyotish/dasha.h"
 #include "engine/jyotish/divisional.h"
-#include "engine/jyotish/panchanga.h"
-#include "engine/jyotish/planet_status.h"
 #include "engine/jyotish/manglik.h"
 #include "engine/jyotish/matching.h"
+#include "engine/jyotish/panchanga.h"
+#include "engine/jyotish/planet_status.h"
 #include "engine/places/zones.h"
+#include "engine/western/western_chart.h"
 #include "example_births.h"
 
 namespace velmora {
@@ -92,15 +93,13 @@ void BM_JyotishDepth(benchmark::State& state) {
   RunSiderealEngine(chart, EngineOptions{PositionSource::Formula, LunarNode::Mean});
   SetDisplayValues(chart);
   std::array<CellTexts, kDivisions.size()> divisions;
-  const std::array<double, kLongitudeRows> speeds{0.95, 13.2, 1.1,   -0.6,  0.55,
-                                                  0.1,  0.06, -0.05, -0.05, 360.0};
   for (auto _ : state) {
     Panchanga panchanga = ComputePanchanga(chart);
     for (std::size_t d = 0; d < kDivisions.size(); ++d)
       FillDivisionalCells(kDivisions[d].Division, chart, divisions[d]);
     auto dashas = VimshottariDashas(chart);
     Ashtakavarga ashtakavarga = ComputeAshtakavarga(chart);
-    auto statuses = PlanetStatuses(chart, &speeds);
+    auto statuses = PlanetStatuses(chart);
     benchmark::DoNotOptimize(panchanga);
     benchmark::DoNotOptimize(divisions);
     benchmark::DoNotOptimize(dashas);
@@ -172,6 +171,52 @@ void BM_TropicalChart(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_TropicalChart);
+
+// A full Western chart as the Western command computes it: the tropical engine, then the
+// outer planets, both nodes, the Placidus cusps and the aspects; under 200 us. Arg 0: the
+// formulas. Arg 1: precise positions of the same birth each time, as the precise benchmark
+// above measures them; libnova keeps the planets of the last moment it was asked for, so
+// this is a chart computed again (a change of house system, say). Arg 2: precise positions
+// of a birth one minute later each time, which libnova computes afresh: a new chart.
+void BM_WesternChart(benchmark::State& state) {
+  BirthFormData form = Delhi();
+  const EngineOptions options{state.range(0) ? PositionSource::Precise : PositionSource::Formula,
+                              LunarNode::Mean};
+  const bool newBirths = state.range(0) == 2;
+  ChartRecord chart;
+  int minute = 0;
+  for (auto _ : state) {
+    if (newBirths) form.Minute = minute++ % 60;
+    ReadBirthData(chart, form);
+    const auto outer = RunWesternEngine(chart, options);
+    WesternChart western = ComputeWesternChart(chart, WesternOptions{}, outer ? &*outer : nullptr);
+    benchmark::DoNotOptimize(western);
+  }
+}
+BENCHMARK(BM_WesternChart)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The houses and the aspects alone, from a computed chart: what the Western chart adds to
+// the positions besides the outer planets.
+void BM_HousesAndAspects(benchmark::State& state) {
+  ChartRecord chart;
+  ReadBirthData(chart, Delhi());
+  RunTropicalEngine(chart);
+  const WesternChart western = ComputeWesternChart(chart);
+  std::array<AspectPoint, 13> points{};
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const PointPlace& p = western.At(western.AspectPoints[i]);
+    points[i] = {p.LongitudeDeg, p.SpeedDegPerDay};
+  }
+  const double ramcDeg = chart.RamcRadians * kRadToDeg;
+  const double obliquityDeg = chart.ObliquityRadians * kRadToDeg;
+  for (auto _ : state) {
+    HouseCusps houses = ComputeHouses(HouseSystem::Placidus, ramcDeg, obliquityDeg, chart.Latitude);
+    auto aspects = FindAspects(points, AspectKinds::All());
+    benchmark::DoNotOptimize(houses);
+    benchmark::DoNotOptimize(aspects);
+  }
+}
+BENCHMARK(BM_HousesAndAspects)->Unit(benchmark::kMicrosecond);
 
 void BM_TextReport(benchmark::State& state) {
   ChartRecord chart;

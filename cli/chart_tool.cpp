@@ -18,6 +18,7 @@
 #include "engine/places/atlas.h"
 #include "engine/places/time_zones.h"
 #include "engine/places/zones.h"
+#include "engine/western/western_chart.h"
 #include "json_writer.h"
 #include "match_json.h"
 #include "match_tool.h"
@@ -25,6 +26,7 @@
 #include "output/file_access.h"
 #include "terminal_text.h"
 #include "velmora/version.h"
+#include "western_json.h"
 
 namespace velmora {
 namespace {
@@ -33,13 +35,16 @@ constexpr std::string_view kUsage = R"(Usage:
   velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --zone Z
                 --lat D:MM(N|S) --lon D:MM(E|W) [--dst]
                 --city TEXT --state TEXT --country TEXT
-                [--western] [--json] [--precise [--true-node]]
+                [--western [--houses SYSTEM] [--minor-aspects]] [--json]
+                [--precise [--true-node]]
                 [--output FILE | --pdf FILE.pdf] [--save-chart FILE]
   velmora-chart --name TEXT --date YYYY-MM-DD --time H:MM --place "CITY, COUNTRY"
-                [--dst | --no-dst] [--western] [--json] [--precise [--true-node]]
+                [--dst | --no-dst] [--western [--houses SYSTEM] [--minor-aspects]]
+                [--json] [--precise [--true-node]]
                 [--output FILE | --pdf FILE.pdf] [--save-chart FILE]
   velmora-chart --open FILE [--zone Z | --tz AREA/CITY] [--dst | --no-dst]
-                [--western] [--json] [--precise [--true-node]]
+                [--western [--houses SYSTEM] [--minor-aspects]] [--json]
+                [--precise [--true-node]]
                 [--output FILE | --pdf FILE.pdf] [--save-chart FILE]
   velmora-chart --match GROOM.vmj BRIDE.vmj [--json] [--precise [--true-node]]
                 [--output FILE]
@@ -100,7 +105,18 @@ Kundli matching
 Output (to standard output unless --output is given)
   (default)          the Indian chart's text report, 26 lines
   --western          the Western (tropical) chart instead: the ten positions,
-                     sun sign, ascendant, moon sign and the twelve wheel sectors
+                     sun sign, ascendant, moon sign and the twelve wheel sectors,
+                     then every planet, node and angle with its sign, house and
+                     daily speed (R when retrograde), the house cusps and the
+                     aspects
+  --houses SYSTEM    with --western: the house system, Placidus (the default),
+                     Koch, Porphyry, Regiomontanus, Campanus, Equal or "Whole
+                     Sign"; inside the polar circles Placidus and Koch give
+                     Porphyry houses, and say so
+  --minor-aspects    with --western: the quincunx (orb 3), semi-sextile,
+                     semi-square, sesquiquadrate and quintile (orb 2) beside the
+                     conjunction, opposition, trine, square and sextile (orbs
+                     10, 10, 8, 7 and 6 degrees)
   --json             one JSON object: "sidereal" (every field of the Indian
                      chart record), "cells" (the twelve chart cells, Aries
                      first), "tropical" (every field of the Western chart
@@ -126,7 +142,12 @@ Output (to standard output unless --output is given)
                      dosha, the cancellations that hold and a summary); and
                      "place" ("city", "state", "country", "latitude",
                      "longitude", "timeZone", "utcOffsetMinutes",
-                     "daylightSaving")
+                     "daylightSaving"); with --western also "points" (each
+                     planet, node and angle: "name", "longitude", "sign",
+                     "house", "speed" in degrees a day, "retrograde"), "houses"
+                     ("system", the twelve "cusps", "fallback": the system used
+                     instead inside a polar circle, else null) and "aspects"
+                     ("p1", "p2", "kind", "orb" in degrees, "applying")
   --output FILE      write to FILE instead; the report is then written byte for
                      byte as the desktop program's export writes it (Latin-1,
                      CR LF line ends), the other outputs as UTF-8 text; a file
@@ -150,11 +171,12 @@ file cannot be written.
 struct Options {
   std::optional<std::string> Name, Date, Time, Zone, Latitude, Longitude, City, State, Country;
   std::optional<std::string> OpenPath, OutputPath, SaveChartPath, PdfPath;
-  std::optional<std::string> Place, TimeZone, Places;
+  std::optional<std::string> Place, TimeZone, Places, Houses;
   std::vector<std::string> Match;  // the groom's chart file, then the bride's
   bool DaylightSaving = false;
   bool NoDaylightSaving = false;
   bool Western = false;
+  bool MinorAspects = false;
   bool Json = false;
   bool Help = false;
   bool Version = false;
@@ -192,6 +214,7 @@ std::variant<Options, UsageError> ParseOptions(std::span<const std::string_view>
       {"--output", &Options::OutputPath}, {"--save-chart", &Options::SaveChartPath},
       {"--pdf", &Options::PdfPath},       {"--place", &Options::Place},
       {"--tz", &Options::TimeZone},       {"--places", &Options::Places},
+      {"--houses", &Options::Houses},
   };
   struct SwitchFlag {
     const char* Flag;
@@ -202,7 +225,7 @@ std::variant<Options, UsageError> ParseOptions(std::span<const std::string_view>
       {"--western", &Options::Western},    {"--json", &Options::Json},
       {"-h,--help", &Options::Help},       {"--version", &Options::Version},
       {"--zones", &Options::Zones},        {"--precise", &Options::Precise},
-      {"--true-node", &Options::TrueNode},
+      {"--true-node", &Options::TrueNode}, {"--minor-aspects", &Options::MinorAspects},
   };
   for (const ValueFlag& f : kValueFlags) {
     // A value is taken as it stands, even one that begins with a dash ("--time -0:30"), so
@@ -482,8 +505,57 @@ std::string WesternTable(const ChartRecord& t, const WesternWheel& wheel) {
   return out;
 }
 
+// "12 Gem 34" with the seconds dropped, as the position texts cut them.
+std::string DegreeText(double longitudeDeg) {
+  const int seconds = static_cast<int>(longitudeDeg * 3600);
+  const int sign = std::min(seconds / (30 * 3600), 11);
+  const int inSign = seconds - sign * 30 * 3600;
+  std::array<char, 32> text{};
+  std::snprintf(
+      text.data(), text.size(), "%02d %s %02d", inSign / 3600,
+      std::string(kSignAbbreviations.substr(static_cast<std::size_t>(sign) * 3, 3)).c_str(),
+      inSign / 60 % 60);
+  return text.data();
+}
+
+std::string WesternPointsText(const WesternChart& w) {
+  std::string out = "\nPoint        Position   House  Speed/day\n";
+  for (int i = 0; i < kWesternPoints; ++i) {
+    const PointPlace& p = w.Points[static_cast<std::size_t>(i)];
+    std::array<char, 96> line{};
+    std::snprintf(line.data(), line.size(), "%-12s %s  %5d  %+9.4f%s\n",
+                  std::string(NameOf(static_cast<WesternPoint>(i))).c_str(),
+                  DegreeText(p.LongitudeDeg).c_str(), p.House, p.SpeedDegPerDay,
+                  p.Retrograde ? " R" : "");
+    out += line.data();
+  }
+  out += "\nHouses (" + std::string(HouseSystemName(w.Houses.Requested));
+  if (w.Houses.PolarFallback()) {
+    out += "; inside the polar circle: " + std::string(HouseSystemName(w.Houses.Used));
+  }
+  out += ")\n";
+  for (std::size_t k = 0; k < 12; ++k) {
+    std::array<char, 48> line{};
+    std::snprintf(line.data(), line.size(), "%2zu  %s\n", k + 1,
+                  DegreeText(w.Houses.CuspsDeg[k]).c_str());
+    out += line.data();
+  }
+  out += "\nAspects\n";
+  for (const Aspect& a : w.Aspects) {
+    std::array<char, 96> line{};
+    std::snprintf(line.data(), line.size(), "%-10s %-14s %-10s orb %5.2f %s\n",
+                  std::string(NameOf(w.AspectPoints[static_cast<std::size_t>(a.First)])).c_str(),
+                  std::string(DefinitionOf(a.Kind).Name).c_str(),
+                  std::string(NameOf(w.AspectPoints[static_cast<std::size_t>(a.Second)])).c_str(),
+                  a.OrbDeg, a.Applying ? "applying" : "separating");
+    out += line.data();
+  }
+  return out;
+}
+
 std::string ChartJson(const ChartRecord& sidereal, const CellTexts& cells,
-                      const ChartRecord& tropical, const WesternWheel& wheel) {
+                      const ChartRecord& tropical, const WesternWheel& wheel,
+                      const WesternChart* western) {
   JsonWriter json;
   json.BeginObject();
   json.Key("sidereal");
@@ -533,6 +605,14 @@ std::string ChartJson(const ChartRecord& sidereal, const CellTexts& cells,
   WriteManglik(json, ComputeManglik(sidereal));
   json.Key("place");
   WritePlace(json, sidereal);
+  if (western) {
+    json.Key("points");
+    WriteWesternPoints(json, *western);
+    json.Key("houses");
+    WriteWesternHouses(json, *western);
+    json.Key("aspects");
+    WriteWesternAspects(json, *western);
+  }
   json.EndObject();
   return json.Take() + "\n";
 }
@@ -601,6 +681,21 @@ ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportW
   if (o.OpenPath && o.Place) return Fail(kExitBadInput, "--place cannot be used with --open");
   if (o.TrueNode && !o.Precise) {
     return Fail(kExitBadInput, "--true-node needs --precise (the formulas give the mean node)");
+  }
+  WesternOptions western;
+  if (o.Houses) {
+    if (!o.Western) return Fail(kExitBadInput, "--houses needs --western");
+    const auto system = HouseSystemNamed(*o.Houses);
+    if (!system) {
+      return Fail(kExitBadInput, "--houses " + *o.Houses +
+                                     ": the house systems are Placidus, Koch, Porphyry, "
+                                     "Regiomontanus, Campanus, Equal and \"Whole Sign\"");
+    }
+    western.Houses = *system;
+  }
+  if (o.MinorAspects) {
+    if (!o.Western) return Fail(kExitBadInput, "--minor-aspects needs --western");
+    western.Aspects = AspectKinds::All();
   }
   EngineOptions engine;
   if (o.Precise) engine.Positions = PositionSource::Precise;
@@ -676,14 +771,17 @@ ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportW
     FillIndianCells(sidereal, tables, cells);
     ChartRecord tropical;
     std::optional<WesternWheel> wheel;
+    std::optional<WesternChart> chart;
     if (o.Western) {
       ReadBirthData(tropical, f);
-      RunTropicalEngine(tropical, engine);
+      const auto outer = RunWesternEngine(tropical, engine);
       wheel = ComputeWesternWheel(tropical, tables);
+      chart = ComputeWesternChart(tropical, western, outer ? &*outer : nullptr);
     }
-    const auto failure = writePdf ? writePdf({sidereal, cells, wheel ? &tropical : nullptr,
-                                              wheel ? &*wheel : nullptr, *o.PdfPath})
-                                  : std::optional<std::string>("this build has no PDF renderer");
+    const auto failure =
+        writePdf ? writePdf({sidereal, cells, wheel ? &tropical : nullptr,
+                             wheel ? &*wheel : nullptr, chart ? &*chart : nullptr, *o.PdfPath})
+                 : std::optional<std::string>("this build has no PDF renderer");
     if (failure) return Fail(kExitWriteFailed, "cannot write " + *o.PdfPath + ": " + *failure);
     return {kExitOk, {}, EscapeForTerminal(warnings)};
   }
@@ -692,14 +790,20 @@ ToolResult RunChartTool(std::span<const std::string_view> args, const PdfReportW
   if (o.Json || o.Western) {
     ChartRecord tropical;
     ReadBirthData(tropical, f);
-    RunTropicalEngine(tropical, engine);
+    std::optional<WesternChart> chart;
+    if (o.Western) {
+      const auto outer = RunWesternEngine(tropical, engine);
+      chart = ComputeWesternChart(tropical, western, outer ? &*outer : nullptr);
+    } else {
+      RunTropicalEngine(tropical, engine);
+    }
     const WesternWheel wheel = ComputeWesternWheel(tropical, tables);
     if (o.Json) {
       CellTexts cells;
       FillIndianCells(sidereal, tables, cells);
-      output = ChartJson(sidereal, cells, tropical, wheel);
+      output = ChartJson(sidereal, cells, tropical, wheel, chart ? &*chart : nullptr);
     } else {
-      output = WesternTable(tropical, wheel) + PositionsLine(tropical);
+      output = WesternTable(tropical, wheel) + WesternPointsText(*chart) + PositionsLine(tropical);
     }
   } else if (o.OutputPath) {
     output = TextReport(sidereal);

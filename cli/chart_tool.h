@@ -9,6 +9,7 @@
 
 #include "engine/chart.h"
 #include "engine/chart_record.h"
+#include "engine/western/western_chart.h"
 
 namespace velmora {
 
@@ -28,6 +29,7 @@ struct PdfReportRequest {
   const CellTexts& Cells;
   const ChartRecord* Tropical;  // with --western: the Western wheel gets its own page
   const WesternWheel* Wheel;
+  const WesternChart* Western;  // its degrees, houses and aspects, with --western
   const std::string& Path;
 };
 // Writes the report; returns why it could not. The tool itself stays free of Qt, so the

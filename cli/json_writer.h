@@ -58,7 +58,7 @@ void WritePanchanga(JsonWriter& json, const ChartRecord& sidereal);
 // ... "Ascendant": [...]}}, ... "Saturn": ...}, "sarvashtakavarga": {"bindus", "total"}},
 // signs Aries first.
 void WriteAshtakavarga(JsonWriter& json, const ChartRecord& sidereal);
-// {"Sun": {"dignity", "retrograde" (null without a daily speed), "combust",
+// {"Sun": {"dignity", "retrograde" (from the record's daily speeds), "combust",
 // "distanceFromSun"}, ... "Ketu": ...}.
 void WritePlanetStatus(JsonWriter& json, const ChartRecord& sidereal);
 // {"city", "state", "country", "latitude", "longitude" (north and east positive), "timeZone",

@@ -33,6 +33,7 @@ std::optional<std::string> WritePdfReport(const PdfReportRequest& request) {
     sources.Tropical = request.Tropical;
     sources.Wheel = request.Wheel;
     sources.WheelDrawing = wheel.get();
+    sources.Western = request.Western;
   }
   const QByteArray pdf = ReportPdf(sources, ReportPageSize(QLocale()));
   if (pdf.isEmpty()) return "the report could not be laid out";

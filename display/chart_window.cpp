@@ -130,6 +130,7 @@ ChartWindow::ChartWindow(const ChartRecord& sidereal, QWidget* parent) : QWidget
   jyotishTabs->addTab(ashtakavargaPage, QStringLiteral("Ashtakavarga"));
   fraInterpretation->SSTab1->addTab(jyotishTabs, QStringLiteral("Jyotish"));
   connect(vargaPage, &VargaPage::divisionChosen, this, [this](int view) { SelectChartView(view); });
+  CreateWesternPages();
 
   FillHeader(sidereal);
 }
@@ -151,6 +152,9 @@ void ChartWindow::CreateChartFrame() {
   picNatal = new WheelView(fraChart);
   picNatal->move(TwipsPoint(120, 240));
   picNatal->hide();
+  picWestern = new WesternWheelView(fraChart);
+  picWestern->move(TwipsPoint(120, 240));
+  picWestern->hide();
 
   CreateViewSelector();
 
@@ -230,6 +234,30 @@ void ChartWindow::CreateOtherDetails() {
   for (const Row& row : rows) {
     row.Caption = FixedLabel(fraVedic, 120, row.Top, 1740, 270, QString::fromUtf8(row.Text));
     row.Value = FixedLabel(fraVedic, 1860, row.Top, 1740, 270, QString());
+  }
+  lblHouseCaption = FixedLabel(fraVedic, 120, 1785, 1740, 270, QStringLiteral("Houses"));
+  lblHouseSystem = FixedLabel(fraVedic, 1860, 1785, 1740, 270, QString());
+  lblHouseSystem->setObjectName(QStringLiteral("lblHouses"));
+  lblHouseCaption->hide();
+  lblHouseSystem->hide();
+}
+
+void ChartWindow::CreateWesternPages() {
+  QTabWidget* tabs = fraInterpretation->SSTab1;
+  westernPositionsPage = new WesternPositionsPage;
+  tabs->addTab(westernPositionsPage, QStringLiteral("Western Positions"));
+  aspectGridPage = new AspectGridPage;
+  tabs->addTab(aspectGridPage, QStringLiteral("Aspects"));
+  tropicalSignsPage = new TropicalSignsPage;
+  tabs->addTab(tropicalSignsPage, QStringLiteral("Sun, Moon, Ascendant"));
+  SetWesternPagesVisible(false);
+}
+
+void ChartWindow::SetWesternPagesVisible(bool visible) {
+  QTabWidget* tabs = fraInterpretation->SSTab1;
+  for (QWidget* page :
+       std::initializer_list<QWidget*>{westernPositionsPage, aspectGridPage, tropicalSignsPage}) {
+    tabs->setTabVisible(tabs->indexOf(page), visible);
   }
 }
 
@@ -377,8 +405,8 @@ void ChartWindow::ShowDasha(const ChartRecord& sidereal, CivilDate today, double
 }
 
 void ChartWindow::ShowJyotishPages(const ChartRecord& sidereal) {
-  // Daily speeds are not part of the record yet: motion stays unknown until they are.
-  const std::array<double, kLongitudeRows>* speeds = nullptr;
+  // Retrograde motion from the daily speeds the engine wrote with the longitudes.
+  const std::array<double, kLongitudeRows>* speeds = &sidereal.SpeedsDegPerDay;
   panchangaPage->Show(sidereal);
   planetStatusPage->Show(sidereal, speeds);
   vargaPage->Show(sidereal);
@@ -438,6 +466,10 @@ void ChartWindow::ShowIndianAppearance(ChartStyle style) {
   fraChart->raise();
   ShowIndianDrawing(style);
   picNatal->hide();
+  picWestern->hide();
+  lblHouseCaption->hide();
+  lblHouseSystem->hide();
+  SetWesternPagesVisible(false);
   cboDivision->show();
   lblAscendantDegree->show();
   SetStyleCaption(style);
@@ -487,6 +519,30 @@ void ChartWindow::ShowWesternAppearance() {
   // Dignity and combustion are the sidereal chart's.
   for (QLabel* mark : PlanetMarks) mark->hide();
   for (std::size_t j = 0; j < PlanetMarks.size(); ++j) Planet[j]->setToolTip(QString());
+}
+
+void ChartWindow::ShowWesternChart(const WesternChart& chart, bool classicWheel) {
+  westernChart_ = chart;
+  classicWheel_ = classicWheel;
+  picWestern->SetChart(chart);
+  picNatal->setVisible(classicWheel);
+  picWestern->setVisible(!classicWheel);
+  const HouseCusps& houses = chart.Houses;
+  QString system = QString::fromUtf8(HouseSystemName(houses.Used).data());
+  if (houses.PolarFallback()) system += QStringLiteral(" (polar)");
+  lblHouseSystem->setText(system);
+  lblHouseSystem->setToolTip(HouseSystemText(houses));
+  lblHouseCaption->show();
+  lblHouseSystem->show();
+  westernPositionsPage->Show(chart);
+  aspectGridPage->Show(chart);
+  auto sign = [&](WesternPoint p) {
+    return kEnglishSignNames[static_cast<std::size_t>(chart.At(p).Sign)];
+  };
+  tropicalSignsPage->Show(sign(WesternPoint::Sun), sign(WesternPoint::Moon),
+                          sign(WesternPoint::Ascendant));
+  SetWesternPagesVisible(true);
+  fraInterpretation->SSTab1->setCurrentWidget(westernPositionsPage);
 }
 
 void SetIndianPlanetNames(ChartWindow& w) {

@@ -17,9 +17,13 @@
 #include "engine/chart.h"
 #include "engine/chart_record.h"
 #include "engine/jyotish/divisional.h"
+#include "engine/western/western_chart.h"
 #include "interpretation/interpretation_panel.h"
+#include "interpretation/tropical_signs_page.h"
 #include "jyotish_pages.h"
 #include "manglik_page.h"
+#include "western_pages.h"
+#include "western_wheel.h"
 #include "wheel_view.h"
 
 namespace velmora {
@@ -73,6 +77,12 @@ class ChartWindow : public QWidget {
   void SetStyleCaption(ChartStyle style);
   // The wheel instead of the Indian drawings, and the Western captions beside it.
   void ShowWesternAppearance();
+  // The Western chart's wheel (or the classic sign-sector wheel, picNatal), its house
+  // system in "Other Details", and its three pages among the tabs, the first of them open.
+  void ShowWesternChart(const WesternChart& chart, bool classicWheel);
+  // The last Western chart shown, for the report; none before the first.
+  const std::optional<WesternChart>& WesternChartShown() const { return westernChart_; }
+  bool ClassicWheelShown() const { return classicWheel_; }
 
   IndianChartView* Drawing(ChartStyle style) const;
 
@@ -83,7 +93,8 @@ class ChartWindow : public QWidget {
   SouthChartView* picSouthRasi;
   NorthChartView* picNorthRasi;
   EastChartView* picRashiEast;
-  WheelView* picNatal;  // the Western wheel
+  WheelView* picNatal;           // the classic Western wheel: bodies by sign sector
+  WesternWheelView* picWestern;  // the Western wheel: bodies at their degrees
   QLabel* lblStyle;
   QLabel* lblPositions;        // says when the positions are precise
   QComboBox* cboDivision;      // the chart views, "Chart" first
@@ -115,6 +126,9 @@ class ChartWindow : public QWidget {
   QLabel* lblLord;
   QLabel* lblManglikCaption;
   QLabel* lblManglik;  // "Yes", "No" or "Cancelled"
+  // The house system of the Western chart, in the place of the pada's row.
+  QLabel* lblHouseCaption;
+  QLabel* lblHouseSystem;
 
   QGroupBox* fraWestern;
   std::array<QLabel*, 16> PlanetName{};
@@ -133,6 +147,10 @@ class ChartWindow : public QWidget {
   VargaPage* vargaPage;
   AshtakavargaPage* ashtakavargaPage;
   ManglikPage* manglikPage;
+  // The Western chart's pages, after the Dasha page; shown with a Western chart only.
+  WesternPositionsPage* westernPositionsPage;
+  AspectGridPage* aspectGridPage;
+  TropicalSignsPage* tropicalSignsPage;
 
  signals:
   void chartViewChosen(int view);
@@ -145,12 +163,16 @@ class ChartWindow : public QWidget {
   void CreateHeader();
   void CreateOtherDetails();
   void CreatePositionTable();
+  void CreateWesternPages();
+  void SetWesternPagesVisible(bool visible);
 
   std::array<CellTexts, kChartViews> views_{};
   std::array<std::optional<int>, kChartViews> viewLagnas_{};  // each view's ascendant sign
   std::string ascendantText_;
   int chartView_ = kBirthChartView;
   bool lagnaOnTop_ = false;
+  std::optional<WesternChart> westernChart_;
+  bool classicWheel_ = false;
 };
 
 // The Indian captions of the position table's name column.

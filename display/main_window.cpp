@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMenu>
@@ -274,6 +275,7 @@ void MainWindow::CreateMenus() {
   mnuTrueNode->setEnabled(false);
   connect(mnuPrecise, &QAction::toggled, mnuTrueNode, &QAction::setEnabled);
   connect(mnuTrueNode, &QAction::triggered, this, &MainWindow::trueNodeChosen);
+  CreateWesternMenu();
   mnuView->addSeparator();
   mnuColorStyle = mnuView->addMenu(QStringLiteral("Colo&r Style"));
   mnuColorStyle->menuAction()->setVisible(false);
@@ -330,6 +332,28 @@ void MainWindow::CreateMenus() {
   mnuMakeMoney->setVisible(false);
   connect(mnuMakeMoney, &QAction::triggered, this,
           [this] { platform_.OpenWebAddress(ProductPage(QStringLiteral("make-money-online"))); });
+}
+
+void MainWindow::CreateWesternMenu() {
+  mnuView->addSeparator();
+  mnuHouseSystem = mnuView->addMenu(QStringLiteral("&House System"));
+  auto* houses = new QActionGroup(mnuHouseSystem);
+  for (int s = 0; s < kHouseSystems; ++s) {
+    const auto system = static_cast<HouseSystem>(s);
+    QAction* action = mnuHouseSystem->addAction(QString::fromUtf8(
+        HouseSystemName(system).data(), static_cast<qsizetype>(HouseSystemName(system).size())));
+    action->setCheckable(true);
+    action->setChecked(system == HouseSystem::Placidus);
+    houses->addAction(action);
+    connect(action, &QAction::triggered, this, [this, system] { emit houseSystemChosen(system); });
+    mnuHouses[static_cast<std::size_t>(s)] = action;
+  }
+  mnuClassicWheel = mnuView->addAction(QStringLiteral("C&lassic wheel"));
+  mnuClassicWheel->setCheckable(true);
+  connect(mnuClassicWheel, &QAction::triggered, this, &MainWindow::classicWheelChosen);
+  mnuMinorAspects = mnuView->addAction(QStringLiteral("&Minor aspects"));
+  mnuMinorAspects->setCheckable(true);
+  connect(mnuMinorAspects, &QAction::triggered, this, &MainWindow::minorAspectsChosen);
 }
 
 void MainWindow::StyleSwitch(ChartStyle style) {

@@ -105,6 +105,12 @@ class MainWindow : public QMainWindow {
   QAction* mnuPrecise;     // "Precise positions": the program keeps the choice, not this window
   QAction* mnuTrueNode;    // "True node" for Rahu and Ketu, with precise positions only
   QAction* mnuLagnaOnTop;  // North's house-fixed form
+  // The Western chart's house system, one entry per system in HouseSystem's order, and the
+  // classic sign-sector wheel; the program keeps both choices, not this window.
+  QMenu* mnuHouseSystem;
+  std::array<QAction*, kHouseSystems> mnuHouses{};
+  QAction* mnuClassicWheel;
+  QAction* mnuMinorAspects;  // the quincunx, semi-sextile ... beside the five major aspects
   QMenu* mnuColorStyle;
   QAction* mnuColorOn;
   QAction* mnuColorOff;
@@ -139,6 +145,9 @@ class MainWindow : public QMainWindow {
   void aboutRequested();
   void precisePositionsChosen(bool precise);
   void trueNodeChosen(bool trueNode);
+  void houseSystemChosen(HouseSystem system);
+  void classicWheelChosen(bool classic);
+  void minorAspectsChosen(bool minor);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -149,6 +158,7 @@ class MainWindow : public QMainWindow {
   void CreateBars(const ToolbarIcons& icons);
   void CreateMenus();
   QAction* WebAction(QMenu* menu, const QString& caption, const QString& page);
+  void CreateWesternMenu();
 
   Platform& platform_;
   ChartWindow* chartWindow_;

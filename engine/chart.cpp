@@ -15,21 +15,25 @@ std::string_view LastThree(std::string_view text) {
   return text.size() <= 3 ? text : text.substr(text.size() - 3);
 }
 
-void RunEngine(ChartRecord& chart, ChartMode mode, const EngineOptions& options) {
+std::optional<OuterPlaces> RunEngine(ChartRecord& chart, ChartMode mode,
+                                     const EngineOptions& options, BodySet bodies) {
   chart.Positions = options.Positions;
   chart.Node = options.Positions == PositionSource::Precise ? options.Node : LunarNode::Mean;
   PrepareBirthMoment(chart);
   if (options.Positions == PositionSource::Precise) {
-    const ApparentPlaces places = ComputeApparentPlaces(JulianDayUt(chart), chart.Node);
+    const ApparentPlaces places = ComputeApparentPlaces(JulianDayUt(chart), chart.Node, bodies);
     SetPreciseAyanamsa(chart, mode, places.AyanamsaDeg);
+    SetApparentSiderealFrame(chart, places);
     ComputeAngles(chart);
     PlacePreciseBodies(chart, mode, places);
-    return;
+    if (bodies == BodySet::Western) return places.Outer;
+    return std::nullopt;
   }
   ComputeAyanamsa(chart, mode);
   ComputeAngles(chart);
   ComputeMoon(chart, mode);
   ComputePlanets(chart, mode);
+  return std::nullopt;
 }
 
 // The first of twelve abbreviations equal to the given one, as the chart commands look
@@ -48,10 +52,13 @@ std::optional<int> SignIn(const auto& abbreviations, std::string_view abbreviati
 }  // namespace
 
 void RunSiderealEngine(ChartRecord& chart, const EngineOptions& options) {
-  RunEngine(chart, ChartMode::Sidereal, options);
+  RunEngine(chart, ChartMode::Sidereal, options, BodySet::Chart);
 }
 void RunTropicalEngine(ChartRecord& chart, const EngineOptions& options) {
-  RunEngine(chart, ChartMode::Tropical, options);
+  RunEngine(chart, ChartMode::Tropical, options, BodySet::Chart);
+}
+std::optional<OuterPlaces> RunWesternEngine(ChartRecord& tropical, const EngineOptions& options) {
+  return RunEngine(tropical, ChartMode::Tropical, options, BodySet::Western);
 }
 
 std::string_view PositionsCaption(const ChartRecord& chart) {

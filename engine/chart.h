@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/astronomy/precise_ephemeris.h"
 #include "engine/chart_record.h"
 #include "engine/places/zones.h"
 
@@ -21,10 +22,15 @@ struct EngineOptions {
 
 // PrepareBirthMoment, ComputeAyanamsa, ComputeAngles, ComputeMoon, ComputePlanets: each
 // step reads what the one before wrote, so the order is fixed. Precise positions take the
-// ayanamsa, the Moon, the planets and the node from the ephemeris libraries instead and keep
-// the rest, the ascendant formula included.
+// ayanamsa, the Moon, the planets and the node from the ephemeris libraries instead, and
+// measure the angles from the apparent sidereal time and the true obliquity of date.
 void RunSiderealEngine(ChartRecord& chart, const EngineOptions& options = {});
 void RunTropicalEngine(ChartRecord& chart, const EngineOptions& options = {});
+// The tropical engine as the Western chart runs it. With precise positions it also returns
+// the bodies only the Western chart shows, from the same moment's ephemerides; with the
+// formulas there are none, the Western chart takes them from the formulas.
+std::optional<OuterPlaces> RunWesternEngine(ChartRecord& tropical,
+                                            const EngineOptions& options = {});
 
 // What a window or a report shows to say how the positions were computed: "Precise
 // positions (Lahiri)", or nothing for the formulas.

@@ -110,6 +110,9 @@ struct ChartRecord {
   // Degrees in 0..360 of the instance's zodiac, rows as kLongitudeNames: the very values the
   // position texts are cut from, so whatever is derived from them agrees with what is printed.
   std::array<double, kLongitudeRows> Longitudes{};
+  // How fast each of those longitudes moves at the birth, degrees per day, rows as
+  // kLongitudeNames; negative while the body is retrograde.
+  std::array<double, kLongitudeRows> SpeedsDegPerDay{};
 
   std::string MoonNakshatra;
   std::string MoonSignName;  // rashi name (sidereal) or English name (tropical)
@@ -135,7 +138,8 @@ struct ChartRecord {
 // Calls visit(name, value) for every field of the record, in declaration order, so that
 // writers such as the command-line tool's JSON output never fall behind the struct.
 // Longitudes is left out: scripts read it by body name, under its own key beside the two
-// records, and the records' own objects stay as they always were. So are the two fields
+// records, and the records' own objects stay as they always were; so is SpeedsDegPerDay,
+// which the Western chart's points carry. So are the two fields
 // that say how the record was computed: only a precise chart's output names them.
 template <class Visitor>
 void VisitChartFields(const ChartRecord& r, Visitor&& visit) {

@@ -4,6 +4,7 @@
 #include "display/chart_window_host.h"
 #include "display/main_window.h"
 #include "engine/chart.h"
+#include "engine/western/western_chart.h"
 
 namespace velmora {
 namespace {
@@ -28,14 +29,14 @@ QString Text(std::string_view utf8) {
 }  // namespace
 
 bool Command2_Click(BirthForm& form, const LookupTables& tables, ChartRecord& tropical,
-                    ChartWindowHost& host, const EngineOptions& options) {
+                    ChartWindowHost& host, const EngineOptions& options, const WesternView& view) {
   if (!form.ValidateInput()) return false;
   ReadBirthData(tropical, form.Data());
 
   MainWindow& main = host.EnsureMainWindow();
   ChartWindow& window = main.chartWindow();
   window.FillHeader(tropical);
-  RunTropicalEngine(tropical, options);
+  const auto outer = RunWesternEngine(tropical, options);
   for (int i = 0; i < 12; ++i) window.picNatal->SetSectorText(i, QString());
   window.ShowPositions(tropical, 10);
   window.ShowPositionsCaption(tropical);
@@ -46,6 +47,8 @@ bool Command2_Click(BirthForm& form, const LookupTables& tables, ChartRecord& tr
   ShowWheel(window, wheel);
   if (wheel.SunSign) window.lblNakshatra->setText(Text(*wheel.SunSign));
   window.ShowWesternAppearance();
+  window.ShowWesternChart(ComputeWesternChart(tropical, view.Options, outer ? &*outer : nullptr),
+                          view.ClassicWheel);
   main.SetStyleChoiceEnabled(false);
 
   main.ShowChartWindow();

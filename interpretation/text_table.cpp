@@ -105,6 +105,11 @@ const TextTable& SignTexts() {
   return table;
 }
 
+const TextTable& TropicalSignTexts() {
+  static const TextTable table(ReadTextResource(QStringLiteral("tropical_signs.txt")));
+  return table;
+}
+
 const TextTable& AboutTexts() {
   static const TextTable table(ReadTextResource(QStringLiteral("about.txt")));
   return table;

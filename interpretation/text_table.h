@@ -47,6 +47,9 @@ ParsedTexts ReadTextResource(const QString& name);
 const TextTable& PlanetsInSignsTexts();
 const TextTable& NakshatraTexts();
 const TextTable& SignTexts();
+// The Western chart's Sun, Moon and ascendant signs: subjects "Sun", "Moon", "Ascendant",
+// fields the twelve English sign names.
+const TextTable& TropicalSignTexts();
 const TextTable& AboutTexts();
 
 }  // namespace velmora

@@ -70,7 +70,12 @@ std::unique_ptr<WindowReport> ReportOfWindow(MainWindow& main, const ChartRecord
   sources.IndianDrawing = report->IndianDrawing.get();
   sources.NavamsaDrawing = report->NavamsaDrawing.get();
   sources.IndianStyleCaption = StyleCaption(style);
-  if (!main.chartWindow().picNatal->isHidden()) {
+  const ChartWindow& window = main.chartWindow();
+  const bool western = !window.picNatal->isHidden() || !window.picWestern->isHidden();
+  if (western) {
+    // The chart on screen, with the house system it was drawn with.
+    if (window.WesternChartShown()) sources.Western = &*window.WesternChartShown();
+    sources.ClassicWheel = window.ClassicWheelShown();
     report->Wheel = ComputeWesternWheel(tropical, tables);
     report->WheelDrawing = ReportWheelDrawing(report->Wheel);
     sources.Tropical = &tropical;

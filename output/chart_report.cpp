@@ -13,10 +13,13 @@
 #include <QTextObjectInterface>
 #include <QTextTable>
 #include <QWidget>
+#include <cmath>
 #include <memory>
 #include <string_view>
 #include <vector>
 
+#include "display/western_pages.h"
+#include "display/western_wheel.h"
 #include "engine/chart.h"
 #include "engine/files/report.h"
 #include "engine/jyotish/ashtakavarga.h"
@@ -318,16 +321,76 @@ void WriteJyotishTables(ReportWriter& w, const ChartRecord& c) {
   w.Grid(signHeader, bindus, signWidths, 100, QString(), 8);
 }
 
-void WriteWesternChart(ReportWriter& w, const ReportSources& s, bool newPage) {
+// The Western chart as a Western astrologer reads it: every point with its sign, degree,
+// house and motion, the cusps, the aspects, and what the three signs say.
+void WriteWesternDetails(ReportWriter& w, const WesternChart& chart, const WheelGlyphs& glyphs) {
+  w.Painting(
+      [&chart, &glyphs](QPainter& painter, const QRectF& box) {
+        PaintWesternWheel(painter, box, chart, glyphs);
+      },
+      130, 130);
+  w.Heading(QStringLiteral("Planetary Position"));
+  std::vector<QStringList> rows;
+  for (int i = 0; i < kWesternPoints; ++i) {
+    const PointPlace& p = chart.Points[static_cast<std::size_t>(i)];
+    rows.push_back({Text(NameOf(static_cast<WesternPoint>(i))),
+                    Text(kEnglishSignNames[static_cast<std::size_t>(p.Sign)]),
+                    DegreesInSign(p.LongitudeDeg), QString::number(p.House),
+                    p.Retrograde ? QStringLiteral("Retrograde") : QString()});
+  }
+  w.Grid({QStringLiteral("Point"), QStringLiteral("Sign"), QStringLiteral("Degree"),
+          QStringLiteral("House"), QStringLiteral("Motion")},
+         rows, {26, 22, 18, 12, 22});
+  w.Heading(HouseSystemText(chart.Houses));
+  std::vector<QStringList> cusps;
+  for (std::size_t k = 0; k < 12; ++k) {
+    const double cusp = chart.Houses.CuspsDeg[k];
+    cusps.push_back({QString::number(k + 1),
+                     Text(kEnglishSignNames[static_cast<std::size_t>(std::min(cusp / 30, 11.0))]),
+                     DegreesInSign(cusp)});
+  }
+  w.Grid({QStringLiteral("House"), QStringLiteral("Sign"), QStringLiteral("Cusp")}, cusps,
+         {20, 45, 35}, 60);
+  w.Heading(QStringLiteral("Aspects"));
+  std::vector<QStringList> aspects;
+  for (const Aspect& a : chart.Aspects) {
+    const int orbMinutes = static_cast<int>(std::lround(a.OrbDeg * 60));
+    aspects.push_back({Text(NameOf(chart.AspectPoints[static_cast<std::size_t>(a.First)])),
+                       Text(DefinitionOf(a.Kind).Name),
+                       Text(NameOf(chart.AspectPoints[static_cast<std::size_t>(a.Second)])),
+                       QStringLiteral("%1\u00B0 %2\u2032")
+                           .arg(orbMinutes / 60)
+                           .arg(orbMinutes % 60, 2, 10, QLatin1Char('0')),
+                       a.Applying ? QStringLiteral("applying") : QStringLiteral("separating")});
+  }
+  w.Grid({QStringLiteral("Point"), QStringLiteral("Aspect"), QStringLiteral("Point"),
+          QStringLiteral("Orb"), QString()},
+         aspects, {22, 22, 22, 14, 20}, 100);
+  const std::pair<const char*, WesternPoint> signs[] = {{"Sun", WesternPoint::Sun},
+                                                        {"Moon", WesternPoint::Moon},
+                                                        {"Ascendant", WesternPoint::Ascendant}};
+  for (const auto& [subject, point] : signs) {
+    const std::string_view sign = kEnglishSignNames[static_cast<std::size_t>(chart.At(point).Sign)];
+    w.Heading(QStringLiteral("%1 in %2").arg(QLatin1String(subject), Text(sign)));
+    w.Paragraph(TropicalSignTexts().Text(subject, sign));
+  }
+}
+
+void WriteWesternChart(ReportWriter& w, const ReportSources& s, bool newPage,
+                       const WheelGlyphs& glyphs) {
   const ChartRecord& t = *s.Tropical;
   w.Title(QStringLiteral("Western Style"), newPage);
   w.Paragraph(QStringLiteral("%1, born %2 at %3 (%4), %5")
                   .arg(QString::fromStdString(t.BirthName), DateOfBirth(t), TimeOfBirth(t),
                        ZoneOffset(t), Place(t)));
-  w.Drawing(s.WheelDrawing, 110);
-  w.Heading(QStringLiteral("Planetary Position"));
-  w.Grid({QStringLiteral("Planet"), QStringLiteral("Position")}, PositionRows(t, kWesternPositions),
-         {50, 50});
+  if (s.Western && !s.ClassicWheel) {
+    WriteWesternDetails(w, *s.Western, glyphs);
+  } else {
+    w.Drawing(s.WheelDrawing, 110);
+    w.Heading(QStringLiteral("Planetary Position"));
+    w.Grid({QStringLiteral("Planet"), QStringLiteral("Position")},
+           PositionRows(t, kWesternPositions), {50, 50});
+  }
   if (s.Wheel) {
     w.Fields({{QStringLiteral("Sun Sign"), Text(s.Wheel->SunSign.value_or(""))},
               {QStringLiteral("Ascendant"), Text(s.Wheel->Ascendant.value_or(""))},
@@ -454,12 +517,12 @@ bool HasIndianChart(const ReportSources& s) {
   return s.Sidereal && s.Sidereal->BirthMonth != 0;
 }
 
-void WriteReport(ReportWriter& w, const ReportSources& s) {
+void WriteReport(ReportWriter& w, const ReportSources& s, const WheelGlyphs& glyphs) {
   const bool indian = HasIndianChart(s);
   if (indian) WriteIndianChart(w, s);
   if (indian) WriteNavamsaAndDasha(w, s);
   if (indian) WriteJyotishTables(w, *s.Sidereal);
-  if (s.Tropical && s.Tropical->BirthMonth != 0) WriteWesternChart(w, s, indian);
+  if (s.Tropical && s.Tropical->BirthMonth != 0) WriteWesternChart(w, s, indian, glyphs);
   if (!indian) return;
   const ChartRecord& c = *s.Sidereal;
   WritePlanetsInSigns(w, c);
@@ -528,8 +591,10 @@ QPageSize::PageSizeId ReportPageSize(const QLocale& locale) {
 }
 
 std::optional<int> PaintReport(QPagedPaintDevice& device, const ReportSources& sources) {
+  // The wheel is painted when the pages are, after the writing: its glyphs live as long.
+  const WheelGlyphs glyphs;
   return PaintReportDocument(
-      device, [&sources](ReportWriter& writer) { WriteReport(writer, sources); },
+      device, [&sources, &glyphs](ReportWriter& writer) { WriteReport(writer, sources, glyphs); },
       PersonName(sources));
 }
 

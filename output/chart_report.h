@@ -16,6 +16,7 @@
 #include "display/wheel_view.h"
 #include "engine/chart.h"
 #include "engine/chart_record.h"
+#include "engine/western/western_chart.h"
 
 class QPagedPaintDevice;
 class QWidget;
@@ -35,6 +36,11 @@ struct ReportSources {
   const ChartRecord* Tropical = nullptr;
   const WesternWheel* Wheel = nullptr;
   QWidget* WheelDrawing = nullptr;
+  // With it, the page holds the wheel with every body at its degree, the positions with
+  // their houses, the cusps, the aspects and the Sun, Moon and ascendant texts; the classic
+  // sign-sector wheel (WheelDrawing) instead when ClassicWheel.
+  const WesternChart* Western = nullptr;
+  bool ClassicWheel = false;
 };
 
 // The drawings of the report, filled from the records the way the chart commands fill the

@@ -51,13 +51,18 @@ class ReportObjects final : public QObject, public QTextObjectInterface {
 
  public:
   int AddWidget(QWidget* widget) {
-    items_.push_back({widget, nullptr});
+    items_.push_back({widget, nullptr, {}});
+    return static_cast<int>(items_.size()) - 1;
+  }
+  // A drawing painted straight onto the page by its own routine, into its box.
+  int AddPainting(std::function<void(QPainter&, const QRectF&)> paint) {
+    items_.push_back({nullptr, nullptr, std::move(paint)});
     return static_cast<int>(items_.size()) - 1;
   }
   int AddSvg(const QString& resource) {
     auto renderer = std::make_unique<QSvgRenderer>(resource);
     renderer->setAspectRatioMode(Qt::KeepAspectRatio);
-    items_.push_back({nullptr, std::move(renderer)});
+    items_.push_back({nullptr, std::move(renderer), {}});
     return static_cast<int>(items_.size()) - 1;
   }
   QSizeF SvgDefaultSize(int index) const {
@@ -76,7 +81,9 @@ class ReportObjects final : public QObject, public QTextObjectInterface {
     const Item& item = items_[static_cast<std::size_t>(index)];
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
-    if (item.Widget) {
+    if (item.Paint) {
+      item.Paint(*painter, rect);
+    } else if (item.Widget) {
       painter->translate(rect.topLeft());
       painter->scale(rect.width() / item.Widget->width(), rect.height() / item.Widget->height());
       // Recorded first: a widget rendered straight onto a printer arrives as one big bitmap,
@@ -99,6 +106,7 @@ class ReportObjects final : public QObject, public QTextObjectInterface {
   struct Item {
     QWidget* Widget;
     std::unique_ptr<QSvgRenderer> Svg;
+    std::function<void(QPainter&, const QRectF&)> Paint;
   };
   std::vector<Item> items_;
 };
@@ -218,6 +226,12 @@ class ReportWriter {
       column == 0 ? left() : right();
     }
     Leave(table);
+  }
+
+  // A drawing painted by `paint` into a box `widthMm` wide and `heightMm` high.
+  void Painting(std::function<void(QPainter&, const QRectF&)> paint, double widthMm,
+                double heightMm) {
+    InsertObject(objects_.AddPainting(std::move(paint)), QSizeF(Mm(widthMm), Mm(heightMm)));
   }
 
   // A chart drawing, `widthMm` wide with the widget's proportions.

@@ -129,6 +129,19 @@ constexpr std::array<PreciseBody, 6> kBodyOfElement = {PreciseBody::Mercury, Pre
                                                        PreciseBody::Sun,     PreciseBody::Mars,
                                                        PreciseBody::Jupiter, PreciseBody::Saturn};
 
+// Half the interval of the central differences that give the formulas' speeds.
+constexpr double kSpeedStepDays = 0.5;
+constexpr double kSpeedStepCenturies = kSpeedStepDays / 36525;
+
+double SpeedByDifferenceDegPerDay(double before, double after, double intervalDays) {
+  return std::remainder(after - before, 360.0) / intervalDays;
+}
+
+// A sidereal longitude loses what the ayanamsa gains, the precession of the equinox.
+double AyanamsaRateDegPerDay(ChartMode mode) {
+  return mode == ChartMode::Sidereal ? kPrecessionDegPerDay : 0;
+}
+
 constexpr std::array<std::string_view, 11> kEnglishNames = {
     "Sun",    "Moon", "Mercury", "Venus",     "Mars",     "Jupiter",
     "Saturn", "Rahu", "Ketu",    "Ascendant", "Midheaven"};
@@ -219,9 +232,13 @@ double OrbitalPosition(int row, double d) {
   return GeocentricLongitude(row, t, EarthAt(t));
 }
 
-void ComputeMoon(ChartRecord& c, ChartMode mode) {
-  ComputeMoonAyanamsa(c, mode);
-  const double t = c.Centuries2000;
+double FormulaSpeedDegPerDay(int row, double d) {
+  return SpeedByDifferenceDegPerDay(OrbitalPosition(row, d - kSpeedStepDays),
+                                    OrbitalPosition(row, d + kSpeedStepDays), 2 * kSpeedStepDays);
+}
+
+double FormulaMoonLongitude(double centuries2000) {
+  const double t = centuries2000;
   const double meanLongitude = 218.3164591 + 481267.88134236 * t;
   const double d = (297.8502042 + 445267.1115168 * t) * kDegToRad;
   const double m = (357.5291092 + 35999.0502909 * t) * kDegToRad;
@@ -238,12 +255,35 @@ void ComputeMoon(ChartRecord& c, ChartMode mode) {
 
   double lambda = meanLongitude + sum;
   lambda = turns::WhileNegativeAdd360(lambda);
-  lambda = turns::WhileAbove360Subtract(lambda);
+  return turns::WhileAbove360Subtract(lambda);
+}
+
+double FormulaTrueNodeLongitude(double centuries2000) {
+  const double t = centuries2000;
+  const double mean = 125.0445479 - 1934.1362891 * t + 0.0020754 * (t * t);
+  const double d = (297.8501921 + 445267.1114034 * t) * kDegToRad;
+  const double m = (357.5291092 + 35999.0502909 * t) * kDegToRad;
+  const double mp = (134.9633964 + 477198.8675055 * t) * kDegToRad;
+  const double f = (93.2720950 + 483202.0175233 * t) * kDegToRad;
+  const double periodic = -1.4979 * std::sin(2 * (d - f)) - 0.1500 * std::sin(m) -
+                          0.1226 * std::sin(2 * d) + 0.1176 * std::sin(2 * f) -
+                          0.0801 * std::sin(2 * (mp - f));
+  return turns::Normalised360(mean + periodic);
+}
+
+void ComputeMoon(ChartRecord& c, ChartMode mode) {
+  ComputeMoonAyanamsa(c, mode);
+  const double lambda = FormulaMoonLongitude(c.Centuries2000);
   double sidereal = lambda + c.MoonAyanamsaCorrection;
   if (sidereal < 0) sidereal += 360;
 
   c.MoonLongitude = sidereal;
   c.Longitudes[kMoonRow] = turns::Normalised360(sidereal);
+  c.SpeedsDegPerDay[kMoonRow] =
+      SpeedByDifferenceDegPerDay(FormulaMoonLongitude(c.Centuries2000 - kSpeedStepCenturies),
+                                 FormulaMoonLongitude(c.Centuries2000 + kSpeedStepCenturies),
+                                 2 * kSpeedStepDays) -
+      AyanamsaRateDegPerDay(mode);
   FormatLongitudeTo(c.MoonText, sidereal);
   MoonNakshatraOf(c, c.MoonLongitude);
   MoonSignOf(c, c.MoonText, mode);
@@ -258,8 +298,10 @@ void ComputePlanets(ChartRecord& c, ChartMode mode) {
     double lambda = GeocentricLongitude(row, t, earth) + c.AyanamsaCorrection;
     lambda = turns::WhileNegativeAdd360(lambda);
     FormatLongitudeTo(c.BodySiderealTexts[static_cast<std::size_t>(row)], lambda);
-    c.Longitudes[static_cast<std::size_t>(kTableRowOfElement[static_cast<std::size_t>(row)])] =
-        turns::Normalised360(lambda);
+    const auto tableRow =
+        static_cast<std::size_t>(kTableRowOfElement[static_cast<std::size_t>(row)]);
+    c.Longitudes[tableRow] = turns::Normalised360(lambda);
+    c.SpeedsDegPerDay[tableRow] = FormulaSpeedDegPerDay(row, d) - AyanamsaRateDegPerDay(mode);
   }
 
   // Mean ascending node. 180/3.1416 and the whole degree taken off are how this program has
@@ -273,14 +315,21 @@ void ComputePlanets(ChartRecord& c, ChartMode mode) {
   FormatLongitudeTo(c.KetuText, ketu);
   c.Longitudes[7] = turns::Normalised360(rahu);
   c.Longitudes[8] = turns::Normalised360(ketu);
+  // The node formula's own rate, turned into degrees the way Rahu is.
+  const double nodeSpeed = -0.0529538083 * kDegToRad * 180 / 3.1416 - AyanamsaRateDegPerDay(mode);
+  c.SpeedsDegPerDay[7] = nodeSpeed;
+  c.SpeedsDegPerDay[8] = nodeSpeed;
 
   FillPlanetTable(c, mode);
 }
 
 void PlacePreciseBodies(ChartRecord& c, ChartMode mode, const ApparentPlaces& places) {
   const auto& l = places.LongitudesDeg;
+  const auto& speeds = places.SpeedsDegPerDay;
   const double moon = turns::Normalised360(l[static_cast<std::size_t>(PreciseBody::Moon)] +
                                            c.MoonAyanamsaCorrection);
+  c.SpeedsDegPerDay[kMoonRow] =
+      speeds[static_cast<std::size_t>(PreciseBody::Moon)] - AyanamsaRateDegPerDay(mode);
   c.MoonLongitude = moon;
   c.Longitudes[kMoonRow] = moon;
   FormatLongitudeTo(c.MoonText, moon);
@@ -291,7 +340,10 @@ void PlacePreciseBodies(ChartRecord& c, ChartMode mode, const ApparentPlaces& pl
     const double lambda = turns::Normalised360(l[static_cast<std::size_t>(kBodyOfElement[row])] +
                                                c.AyanamsaCorrection);
     FormatLongitudeTo(c.BodySiderealTexts[row], lambda);
-    c.Longitudes[static_cast<std::size_t>(kTableRowOfElement[row])] = lambda;
+    const auto tableRow = static_cast<std::size_t>(kTableRowOfElement[row]);
+    c.Longitudes[tableRow] = lambda;
+    c.SpeedsDegPerDay[tableRow] =
+        speeds[static_cast<std::size_t>(kBodyOfElement[row])] - AyanamsaRateDegPerDay(mode);
   }
   const double rahu = turns::Normalised360(places.NodeLongitudeDeg + c.AyanamsaCorrection);
   const double ketu = turns::Normalised360(rahu + 180);
@@ -299,6 +351,8 @@ void PlacePreciseBodies(ChartRecord& c, ChartMode mode, const ApparentPlaces& pl
   FormatLongitudeTo(c.KetuText, ketu);
   c.Longitudes[7] = rahu;
   c.Longitudes[8] = ketu;
+  c.SpeedsDegPerDay[7] = places.NodeSpeedDegPerDay - AyanamsaRateDegPerDay(mode);
+  c.SpeedsDegPerDay[8] = c.SpeedsDegPerDay[7];
   FillPlanetTable(c, mode);
 }
 

@@ -1,4 +1,4 @@
-// Where the Sun, the Moon, the five planets and the lunar nodes stand.
+// Where the Sun, the Moon, the planets and the lunar nodes stand, and how fast they move.
 #pragma once
 
 #include "engine/astronomy/precise_ephemeris.h"
@@ -21,6 +21,17 @@ void PlacePreciseBodies(ChartRecord& chart, ChartMode mode, const ApparentPlaces
 // Geocentric ecliptic longitude in degrees of element row 0..8 (row 2, the Earth, gives the
 // Sun) at day number d from 2000-01-01 12:00.
 double OrbitalPosition(int row, double d);
+
+// How fast element row 0..8 moves at day number d, degrees per day, from the formulas.
+double FormulaSpeedDegPerDay(int row, double d);
+
+// The formulas' tropical Moon, degrees in 0..360, at Julian centuries from J2000.
+double FormulaMoonLongitude(double centuries2000);
+
+// The Moon's true ascending node by the formulas, degrees in 0..360 of date: the mean node
+// of the modern theory with the five largest terms of its swing about it (Meeus,
+// Astronomical Algorithms, chapter 47), within about a tenth of a degree.
+double FormulaTrueNodeLongitude(double centuries2000);
 
 // x reduced into [0, 2pi): whole turns taken off, one turn added if still negative.
 double ReduceRadians(double x);

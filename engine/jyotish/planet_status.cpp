@@ -189,4 +189,8 @@ std::array<PlanetStatus, kStatusBodies> PlanetStatuses(
   return statuses;
 }
 
+std::array<PlanetStatus, kStatusBodies> PlanetStatuses(const ChartRecord& sidereal) {
+  return PlanetStatuses(sidereal, &sidereal.SpeedsDegPerDay);
+}
+
 }  // namespace velmora

@@ -47,10 +47,13 @@ struct PlanetStatus {
 PlanetStatus StatusOf(std::size_t row, double longitudeDeg, std::optional<double> speedDegPerDay,
                       double sunLongitudeDeg);
 
-// Every body of a sidereal chart. The speeds are degrees per day in the rows of
-// kLongitudeNames; without them retrograde is unknown and the direct combustion orbs hold.
+// Every body of a sidereal chart, moving at the given speeds: degrees per day in the rows of
+// kLongitudeNames. Without them (nullptr) retrograde is unknown and the direct combustion
+// orbs hold.
 std::array<PlanetStatus, kStatusBodies> PlanetStatuses(
-    const ChartRecord& sidereal,
-    const std::array<double, kLongitudeRows>* speedsDegPerDay = nullptr);
+    const ChartRecord& sidereal, const std::array<double, kLongitudeRows>* speedsDegPerDay);
+
+// The same at the speeds the engine wrote into the record.
+std::array<PlanetStatus, kStatusBodies> PlanetStatuses(const ChartRecord& sidereal);
 
 }  // namespace velmora

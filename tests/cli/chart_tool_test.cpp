@@ -663,7 +663,11 @@ TEST(ChartToolJsonTest, AshtakavargaTotalsAndStatus) {
   ASSERT_EQ(status.size(), 9u);
   EXPECT_EQ(status["Moon"]["dignity"], "own");      // 00 Can 14
   EXPECT_EQ(status["Saturn"]["dignity"], "enemy");  // in the Sun's Leo
-  EXPECT_EQ(status["Venus"]["combust"], true);      // a sixth of a degree from the Sun
+  EXPECT_EQ(status["Venus"]["combust"], true);
+  // At its inferior conjunction Venus moves backwards; the Sun never does, the mean node always.
+  EXPECT_EQ(status["Venus"]["retrograde"], true);
+  EXPECT_EQ(status["Sun"]["retrograde"], false);
+  EXPECT_EQ(status["Rahu"]["retrograde"], true);  // a sixth of a degree from the Sun
   EXPECT_TRUE(status["Rahu"]["dignity"].is_null());
 }
 

@@ -84,8 +84,11 @@ class ReportToolTest : public QObject {
                           QString::fromStdString(sidereal.NakshatraLabel)));
     QCOMPARE(text.contains(QStringLiteral("Western Style")), western);
     if (western) {
-      const ChartRecord tropical = DelhiChart(ChartMode::Tropical);
-      QVERIFY(text.contains(QString::fromStdString(tropical.PlanetPositionTexts[0])));
+      // The wheel by degrees: the Sun's row with its sign and degree, the houses, the
+      // aspects and the Sun's paragraph.
+      for (const char* part : {"Sun Gemini 24", "Placidus houses", "Aspects", "Sun in Gemini"}) {
+        QVERIFY2(text.simplified().contains(QString::fromUtf8(part)), part);
+      }
     }
     for (int page = 1; page <= PdfPages(pdf); ++page) {
       QVERIFY2(HasInk(PdfPageImage(pdf, page)), qPrintable(QString::number(page)));

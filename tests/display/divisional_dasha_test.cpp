@@ -167,6 +167,8 @@ class DivisionalDashaTest : public QObject {
   void westernChartHidesTheIndianChoices() {
     ChartShown f;
     f.app->Back();
+    // The sign-sector wheel this test was written for, now View > Classic wheel.
+    f.app->SetClassicWheel(true);
     f.Click(f.form().Command2);
     ChartWindow& w = f.chart();
     QVERIFY(w.picNatal->isVisible());

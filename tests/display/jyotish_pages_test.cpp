@@ -82,8 +82,13 @@ class JyotishPagesTest : public QObject {
     QCOMPARE(table.item(1, 3)->text(), QStringLiteral("Own sign"));      // Moon in Cancer
     QCOMPARE(table.item(6, 3)->text(), QStringLiteral("Enemy's sign"));  // Saturn in Leo
     QCOMPARE(table.item(1, 2)->text(), QStringLiteral("Punarvasu 4"));
-    QCOMPARE(w.PlanetMarks[3]->text(), QStringLiteral("C"));
-    QVERIFY(w.PlanetMarks[3]->toolTip().contains(QStringLiteral("combust")));
+    // Venus is also retrograde, by the engine's daily speeds: at its inferior conjunction.
+    QCOMPARE(table.item(3, 4)->text(), QStringLiteral("Retrograde"));
+    QCOMPARE(table.item(0, 4)->text(), QStringLiteral("Direct"));
+    QCOMPARE(table.item(7, 4)->text(), QStringLiteral("Retrograde"));  // the mean node
+    QCOMPARE(w.PlanetMarks[3]->text(), QStringLiteral("R C"));
+    QCOMPARE(w.PlanetMarks[3]->toolTip(), QStringLiteral("Friend's sign, retrograde, combust"));
+    QCOMPARE(w.PlanetMarks[7]->text(), QStringLiteral("R"));
     QCOMPARE(w.PlanetMarks[1]->text(), QString());
     QCOMPARE(w.PlanetMarks[1]->toolTip(), QStringLiteral("Own sign"));
     // The position texts themselves are unchanged.

@@ -27,6 +27,8 @@ class PrecisePositionsTest : public QObject {
     QFETCH(QString, formulaRahu);
     QFETCH(QString, preciseRahu);
     AppFixture f;
+    // The sign-sector wheel this test was written for, now View > Classic wheel.
+    f.app->SetClassicWheel(true);
     f.Fill(BirthEntry{});
     f.Click(western ? f.form().Command2 : f.form().cmdCalculate);
     MainWindow& m = *f.main();

@@ -79,6 +79,8 @@ class WesternChartTest : public QObject {
 
   void westernAppearance() {
     AppFixture f;
+    // The sign-sector wheel this test was written for, now View > Classic wheel.
+    f.app->SetClassicWheel(true);
     f.Fill(BirthEntry{});
     f.Click(f.form().Command2);
     ChartWindow& w = f.chart();
@@ -162,6 +164,8 @@ class WesternChartTest : public QObject {
     // chart command run from the main window does.
     f.form().txtName->setText(QStringLiteral("Lena Brandt"));
     f.form().cboYear->setCurrentIndex(2000 - 1900);
+    // The sign-sector wheel this test was written for, now View > Classic wheel.
+    f.app->SetClassicWheel(true);
     f.form().Command2->click();
     QVERIFY(f.chart().picNatal->isVisible());
     QCOMPARE(panel.RTBHouseDesc->document()->toHtml(), planets);

@@ -32,6 +32,7 @@ struct ParagraphKind {
 std::vector<std::string> SubjectsOf(const std::string& file) {
   if (file == "planets_in_signs.txt") return {std::begin(kPlanets), std::end(kPlanets)};
   if (file == "nakshatras.txt") return {kNakshatraNames.begin(), kNakshatraNames.end()};
+  if (file == "tropical_signs.txt") return {"Sun", "Moon", "Ascendant"};
   return {kEnglishSignNames.begin(), kEnglishSignNames.end()};
 }
 
@@ -77,6 +78,8 @@ std::vector<ParagraphKind> ParagraphKinds() {
   for (std::string_view sign : kEnglishSignNames) {
     kinds.push_back(
         {"PlanetsIn" + std::string(sign), "planets_in_signs.txt", std::string(sign), 300, 470});
+    kinds.push_back(
+        {"Tropical" + std::string(sign), "tropical_signs.txt", std::string(sign), 600, 1000});
   }
   return kinds;
 }
@@ -103,7 +106,10 @@ TEST(TextsTest, HoldNothingButTheKnownSubjectsAndFields) {
        {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio", "Sagittarius",
         "Capricorn", "Aquarius", "Pisces", "characteristics"}},
       {"nakshatras.txt", {"general", "positive", "negative", "career", "domestic", "health"}},
-      {"signs.txt", {"looks", "nature", "career", "love", "health"}}};
+      {"signs.txt", {"looks", "nature", "career", "love", "health"}},
+      {"tropical_signs.txt",
+       {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra", "Scorpio", "Sagittarius",
+        "Capricorn", "Aquarius", "Pisces"}}};
   for (const auto& [file, known] : fields) {
     const auto subjects = SubjectsOf(file);
     const auto all = ReadAll(file.c_str());
@@ -118,14 +124,15 @@ TEST(TextsTest, HoldNothingButTheKnownSubjectsAndFields) {
 
 TEST(TextsTest, NoParagraphIsWrittenTwice) {
   std::map<std::string, std::string> seen;
-  for (const char* file : {"planets_in_signs.txt", "nakshatras.txt", "signs.txt"}) {
+  for (const char* file :
+       {"planets_in_signs.txt", "nakshatras.txt", "signs.txt", "tropical_signs.txt"}) {
     for (const auto& [key, paragraph] : ReadAll(file)) {
       const std::string where = std::string(file) + " [" + key.first + " | " + key.second + "]";
       const auto [it, fresh] = seen.emplace(paragraph, where);
       EXPECT_TRUE(fresh) << where << " repeats " << it->second;
     }
   }
-  EXPECT_EQ(seen.size(), 84u + 7u + 162u + 60u);
+  EXPECT_EQ(seen.size(), 84u + 7u + 162u + 60u + 36u);
 }
 
 TEST(TextsTest, TheProgramsTablesAreLoadedOnceAndShared) {
@@ -133,6 +140,7 @@ TEST(TextsTest, TheProgramsTablesAreLoadedOnceAndShared) {
   EXPECT_EQ(PlanetsInSignsTexts().Size(), 91u);
   EXPECT_EQ(NakshatraTexts().Size(), 162u);
   EXPECT_EQ(SignTexts().Size(), 60u);
+  EXPECT_EQ(TropicalSignTexts().Size(), 36u);
 }
 
 // The picture lists: keys exactly the engine's names, in alphabetical order, each a picture

@@ -624,6 +624,8 @@ class OutputCommandsTest : public QObject {
     f.form().txtName->setText(QStringLiteral("Someone Else"));
     f.form().cboYear->setCurrentIndex(1955 - 1900);
     f.form().optLong[1]->setChecked(true);
+    // The sign-sector wheel this test was written for, now View > Classic wheel.
+    f.app->SetClassicWheel(true);
     f.form().Command2->click();
     QVERIFY(f.chart().picNatal->isVisible());
     QCOMPARE(f.app->tropical().BirthName, std::string("Someone Else"));

@@ -22,7 +22,8 @@
 namespace velmora::test {
 namespace {
 
-enum class Chart { South, North, East, Western };
+// ClassicWestern: the Western chart drawn as the sign-sector wheel (View > Classic wheel).
+enum class Chart { South, North, East, Western, ClassicWestern };
 
 // The program after the charts asked for, in order, with the entry on the form.
 class ChartsShown : public AppFixture {
@@ -45,6 +46,10 @@ class ChartsShown : public AppFixture {
           Click(form().cmdCalculate3);
           break;
         case Chart::Western:
+          Click(form().Command2);
+          break;
+        case Chart::ClassicWestern:
+          app->SetClassicWheel(true);
           Click(form().Command2);
           break;
       }
@@ -207,6 +212,24 @@ class ReportTest : public QObject {
     }
   }
 
+  // The wheel by degrees on its page, with the positions, houses, aspects and texts that go
+  // with it.
+  void westernWheelPageHoldsTheWholeWesternChart() {
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("western.pdf"));
+    ChartsShown f(BirthEntry{}, {Chart::South, Chart::Western});
+    f.main()->mnuHouses[static_cast<std::size_t>(HouseSystem::Koch)]->trigger();
+    f.Export(pdf);
+    QCOMPARE(f.platform.OnlyMessage(), QStringLiteral("<0 messages>"));
+    const QString all = PdfText(pdf).simplified();
+    for (const char* part :
+         {"Western Style", "Uranus Scorpio", "Mean Node Leo", "Koch houses", "Aspects",
+          "Sun Conjunction Venus", "Sun in Gemini", "Moon in Cancer", "Ascendant in Virgo"}) {
+      QVERIFY2(all.contains(QString::fromUtf8(part)), part);
+    }
+    QVERIFY(all.contains(TropicalSignTexts().Text("Sun", "Gemini").left(60).simplified()));
+  }
+
   void westernChartGetsAPageOfItsOwn_data() {
     QTest::addColumn<bool>("indianFirst");
     QTest::newRow("after an Indian chart") << true;
@@ -216,9 +239,9 @@ class ReportTest : public QObject {
     QFETCH(bool, indianFirst);
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("western.pdf"));
-    ChartsShown f(BirthEntry{}, indianFirst
-                                    ? std::initializer_list<Chart>{Chart::South, Chart::Western}
-                                    : std::initializer_list<Chart>{Chart::Western});
+    ChartsShown f(BirthEntry{},
+                  indianFirst ? std::initializer_list<Chart>{Chart::South, Chart::ClassicWestern}
+                              : std::initializer_list<Chart>{Chart::ClassicWestern});
     f.Export(pdf);
     QCOMPARE(f.platform.OnlyMessage(), QStringLiteral("<0 messages>"));
     const ChartRecord& t = f.app->tropical();
@@ -251,7 +274,9 @@ class ReportTest : public QObject {
     const QString all = BodyText(pdf, QStringLiteral("Asha Rao"));
     // The positions with their status, the three dasha levels, the panchanga, the sixteen
     // divisions and the ashtakavarga of the Delhi birth.
-    QVERIFY(all.contains(QStringLiteral("Shukra / Venus 01 Gem 06 Friend's sign, combust")));
+    QVERIFY(all.contains(
+        QStringLiteral("Shukra / Venus 01 Gem 06 Friend's sign, retrograde, combust")));
+    QVERIFY(all.contains(QStringLiteral("Rahu / North Node 28 Can 35 retrograde")));
     QVERIFY(all.contains(QStringLiteral("Chandra / Moon 00 Can 13 Own sign")));
     QVERIFY(all.contains(QStringLiteral("Pratyantardashas from")));
     QVERIFY(all.contains(QStringLiteral("Ju 10.03.68, Sa 22.06.68")));

@@ -93,6 +93,20 @@ int main(int argc, char** argv) {
   f.form().Command2->click();
   f.main()->resize(1280, 820);
   Save(*f.main(), "chart-western");
+  Save(*f.chart().picWestern, "western-wheel");
+  // The Western chart's pages.
+  const std::pair<QWidget*, const char*> westernPages[] = {
+      {f.chart().westernPositionsPage, "western-positions"},
+      {f.chart().aspectGridPage, "western-aspects"},
+      {f.chart().tropicalSignsPage, "western-sun-moon-ascendant"}};
+  InterpretationPanel& westernPanel = *f.chart().fraInterpretation;
+  for (const auto& [page, name] : westernPages) {
+    westernPanel.SSTab1->setCurrentWidget(page);
+    Save(westernPanel, name);
+  }
+  f.app->SetClassicWheel(true);
+  Save(*f.chart().fraChart, "chart-western-classic");
+  f.app->SetClassicWheel(false);
   f.app->Back();
 
   f.Fill(BirthEntry{});

@@ -149,11 +149,11 @@ TEST(PlanetStatusTest, TheMoonIsMeasuredFromTheSunOfItsOwnEquinox) {
   c.Positions = PositionSource::Formula;
   c.Centuries2000 = -1.0;
   c.Longitudes = {10.0, 30.0, 25.0, 0, 100, 150, 200, 250, 70, 0};
-  const auto formula = PlanetStatuses(c);
+  const auto formula = PlanetStatuses(c, nullptr);
   EXPECT_NEAR(formula[1].DistanceFromSunDeg, 21.396971, 1e-9);
   EXPECT_NEAR(formula[2].DistanceFromSunDeg, 15.0, 1e-9);
   c.Positions = PositionSource::Precise;
-  EXPECT_NEAR(PlanetStatuses(c)[1].DistanceFromSunDeg, 20.0, 1e-9);
+  EXPECT_NEAR(PlanetStatuses(c, nullptr)[1].DistanceFromSunDeg, 20.0, 1e-9);
 }
 
 TEST(PlanetStatusTest, ChartStatusesReadTheRecordsLongitudesAndTheGivenSpeeds) {
@@ -175,7 +175,11 @@ TEST(PlanetStatusTest, ChartStatusesReadTheRecordsLongitudesAndTheGivenSpeeds) {
   EXPECT_FALSE(statuses[6].Combust);  // 19.5 degrees
   EXPECT_EQ(statuses[7].SignDignity, Dignity::Exalted);
   EXPECT_EQ(statuses[8].SignDignity, Dignity::Exalted);
-  EXPECT_FALSE(PlanetStatuses(c)[2].Retrograde.has_value());
+  EXPECT_FALSE(PlanetStatuses(c, nullptr)[2].Retrograde.has_value());
+  // The record's own speeds by default.
+  c.SpeedsDegPerDay = speeds;
+  EXPECT_EQ(PlanetStatuses(c)[2].Retrograde, std::optional<bool>(true));
+  EXPECT_EQ(PlanetStatuses(c)[4].Retrograde, std::optional<bool>(false));
 }
 
 }  // namespace

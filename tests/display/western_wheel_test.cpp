@@ -1,0 +1,179 @@
+// The Western wheel with every body at its degree, its pages and the View menu's house
+// system and classic wheel, driven through the real windows; and the wheel's drawing.
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+#include "app_fixture.h"
+#include "display/western_wheel.h"
+#include "engine/chart.h"
+#include "example_births.h"
+
+namespace velmora::test {
+namespace {
+
+// How many pixels of an image are not the white it was filled with.
+int InkedPixels(const QImage& image) {
+  int inked = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) inked += image.pixel(x, y) != qRgb(255, 255, 255);
+  }
+  return inked;
+}
+
+WesternChart DelhiWesternChart() {
+  ChartRecord c;
+  ReadBirthData(c, DelhiBirth());
+  RunTropicalEngine(c, EngineOptions{PositionSource::Formula, LunarNode::Mean});
+  return ComputeWesternChart(c);
+}
+
+}  // namespace
+
+class WesternWheelTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void westernChartShowsTheWheelByDegreesAndItsPages() {
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    f.Click(f.form().Command2);
+    ChartWindow& w = f.chart();
+    QVERIFY(w.picWestern->isVisible());
+    QVERIFY(!w.picNatal->isVisible());
+    QVERIFY(w.picWestern->Chart().has_value());
+    QCOMPARE(w.lblHouseSystem->text(), QStringLiteral("Placidus"));
+    QTabWidget* tabs = w.fraInterpretation->SSTab1;
+    QCOMPARE(tabs->currentWidget(), w.westernPositionsPage);
+    for (QWidget* page : std::initializer_list<QWidget*>{w.westernPositionsPage, w.aspectGridPage,
+                                                         w.tropicalSignsPage}) {
+      QVERIFY(tabs->isTabVisible(tabs->indexOf(page)));
+    }
+    const WesternChart& chart = *w.picWestern->Chart();
+    QTableWidget* table = w.westernPositionsPage->tblPositions;
+    QCOMPARE(table->rowCount(), kWesternPoints);
+    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Sun"));
+    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("Gemini"));
+    QCOMPARE(table->item(0, 3)->text(), QString::number(chart.At(WesternPoint::Sun).House));
+    QCOMPARE(table->item(3, 5)->text(), QStringLiteral("Retrograde"));  // Venus
+    QCOMPARE(w.westernPositionsPage->lblHouseSystem->text(), QStringLiteral("Placidus houses"));
+    // Every aspect has its cell below the diagonal.
+    int marked = 0;
+    QTableWidget* grid = w.aspectGridPage->tblAspects;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+      for (int column = 0; column < row; ++column)
+        marked += !grid->item(row, column)->text().isEmpty();
+    }
+    QCOMPARE(marked, static_cast<int>(chart.Aspects.size()));
+    QCOMPARE(w.tropicalSignsPage->Headings[0]->text(), QStringLiteral("Sun in Gemini"));
+    QCOMPARE(w.tropicalSignsPage->Headings[2]->text(), QStringLiteral("Ascendant in Virgo"));
+    QVERIFY(w.tropicalSignsPage->Paragraphs[1]->Paragraph().contains(QStringLiteral("Cancer")));
+
+    // An Indian chart takes the Western pages away again.
+    f.form().cmdCalculate->click();
+    QVERIFY(!w.picWestern->isVisible());
+    QVERIFY(!tabs->isTabVisible(tabs->indexOf(w.westernPositionsPage)));
+    QVERIFY(!w.lblHouseSystem->isVisible());
+  }
+
+  void viewMenuChoosesTheHouseSystemAndKeepsIt() {
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    f.Click(f.form().Command2);
+    MainWindow& m = *f.main();
+    QVERIFY(m.mnuHouses[0]->isChecked());
+    m.mnuHouses[static_cast<std::size_t>(HouseSystem::WholeSign)]->trigger();
+    ChartWindow& w = f.chart();
+    QCOMPARE(w.lblHouseSystem->text(), QStringLiteral("Whole Sign"));
+    QCOMPARE(w.picWestern->Chart()->Houses.CuspsDeg[0], 150.0);  // Virgo rising
+    QCOMPARE(f.app->westernView().Options.Houses, HouseSystem::WholeSign);
+    // Kept for the next main window.
+    f.app->Back();
+    f.Click(f.form().Command2);
+    QVERIFY(f.main()->mnuHouses[static_cast<std::size_t>(HouseSystem::WholeSign)]->isChecked());
+    QCOMPARE(f.chart().lblHouseSystem->text(), QStringLiteral("Whole Sign"));
+  }
+
+  void classicWheelComesBackFromTheViewMenu() {
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    f.Click(f.form().Command2);
+    ChartWindow& w = f.chart();
+    f.main()->mnuClassicWheel->trigger();
+    QVERIFY(f.main()->mnuClassicWheel->isChecked());
+    QVERIFY(w.picNatal->isVisible());
+    QVERIFY(!w.picWestern->isVisible());
+    f.main()->mnuClassicWheel->trigger();
+    QVERIFY(!w.picNatal->isVisible());
+    QVERIFY(w.picWestern->isVisible());
+  }
+
+  void minorAspectsFromTheViewMenu() {
+    AppFixture f;
+    f.Fill(BirthEntry{});
+    f.Click(f.form().Command2);
+    const std::size_t major = f.chart().picWestern->Chart()->Aspects.size();
+    f.main()->mnuMinorAspects->trigger();
+    QVERIFY(f.main()->mnuMinorAspects->isChecked());
+    QVERIFY(f.app->westernView().Options.Aspects == AspectKinds::All());
+    QVERIFY(f.chart().picWestern->Chart()->Aspects.size() > major);
+  }
+
+  void pastThePolarCircleThePlacidusHousesSayTheyArePorphyry() {
+    AppFixture f;
+    BirthEntry tromso;
+    tromso.LatDeg = QStringLiteral("69");
+    tromso.LatMin = QStringLiteral("39");
+    f.Fill(tromso);
+    f.Click(f.form().Command2);
+    ChartWindow& w = f.chart();
+    QCOMPARE(w.lblHouseSystem->text(), QStringLiteral("Porphyry (polar)"));
+    QVERIFY(w.lblHouseSystem->toolTip().contains(QStringLiteral("polar circle")));
+    QVERIFY(w.westernPositionsPage->lblHouseSystem->text().startsWith(
+        QStringLiteral("Porphyry houses: Placidus houses cannot be drawn")));
+  }
+
+  // Bodies crowded together keep a glyph's width apart, in the order of their degrees.
+  void crowdedBodiesSpreadApart() {
+    WesternChart chart = DelhiWesternChart();
+    for (int body = 0; body < 10; ++body) {
+      chart.Points[static_cast<std::size_t>(body)].LongitudeDeg = 100 + 0.5 * body;
+    }
+    const double gap = 8;
+    const auto marks = SpreadWheelMarks(chart, gap);
+    QCOMPARE(marks.size(), std::size_t{12});
+    for (std::size_t i = 0; i + 1 < marks.size(); ++i) {
+      const double apart = std::fmod(marks[i + 1].DrawnAtDeg - marks[i].DrawnAtDeg + 720, 360);
+      QVERIFY2(apart >= gap - 1e-6, qPrintable(QString::number(apart)));
+      QVERIFY(marks[i].LongitudeDeg <= marks[i + 1].LongitudeDeg);
+    }
+    // A body standing alone stays on its degree.
+    for (const WheelMark& m : marks) {
+      if (m.Point == WesternPoint::SouthNode) QCOMPARE(m.DrawnAtDeg, m.LongitudeDeg);
+    }
+  }
+
+  // The same routine at the screen's size and at twice that: both drawn, the larger one with
+  // about four times the ink, as a vector drawing scales.
+  void wheelDrawsAtOneAndTwoTimes() {
+    const WesternChart chart = DelhiWesternChart();
+    const WheelGlyphs glyphs;
+    int inked[2] = {};
+    for (int scale : {1, 2}) {
+      QImage image(450 * scale, 431 * scale, QImage::Format_RGB32);
+      image.fill(Qt::white);
+      QPainter painter(&image);
+      PaintWesternWheel(painter, QRectF(image.rect()), chart, glyphs);
+      painter.end();
+      inked[scale - 1] = InkedPixels(image);
+    }
+    QVERIFY(inked[0] > 450 * 431 / 4);
+    const double ratio = double(inked[1]) / inked[0];
+    QVERIFY2(ratio > 3.5 && ratio < 4.5, qPrintable(QString::number(ratio)));
+  }
+};
+
+}  // namespace velmora::test
+
+QTEST_MAIN(velmora::test::WesternWheelTest)
+#include "western_wheel_test.moc"
