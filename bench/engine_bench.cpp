@@ -109,6 +109,31 @@ void BM_JyotishDepth(benchmark::State& state) {
 }
 BENCHMARK(BM_JyotishDepth)->Unit(benchmark::kMicrosecond);
 
+// The same with the chart itself computed each time from the birth data (the formulas).
+void BM_ChartWithJyotishDepth(benchmark::State& state) {
+  const BirthFormData form = Delhi();
+  const EngineOptions options{PositionSource::Formula, LunarNode::Mean};
+  ChartRecord chart;
+  std::array<CellTexts, kDivisions.size()> divisions;
+  for (auto _ : state) {
+    ReadBirthData(chart, form);
+    RunSiderealEngine(chart, options);
+    SetDisplayValues(chart);
+    Panchanga panchanga = ComputePanchanga(chart);
+    for (std::size_t d = 0; d < kDivisions.size(); ++d)
+      FillDivisionalCells(kDivisions[d].Division, chart, divisions[d]);
+    auto dashas = VimshottariDashas(chart);
+    Ashtakavarga ashtakavarga = ComputeAshtakavarga(chart);
+    auto statuses = PlanetStatuses(chart);
+    benchmark::DoNotOptimize(panchanga);
+    benchmark::DoNotOptimize(divisions);
+    benchmark::DoNotOptimize(dashas);
+    benchmark::DoNotOptimize(ashtakavarga);
+    benchmark::DoNotOptimize(statuses);
+  }
+}
+BENCHMARK(BM_ChartWithJyotishDepth)->Unit(benchmark::kMicrosecond);
+
 // The sunrise and sunset alone: libnova's search over our solar formula.
 void BM_SunRiseAndSet(benchmark::State& state) {
   for (auto _ : state) {
