@@ -215,7 +215,6 @@ class ReportWriter {
   }
 
  public:
-
   // Two columns side by side: `left` fills the first, `right` the second.
   template <class Left, class Right>
   void SideBySide(double leftPercent, Left&& left, Right&& right) {
