@@ -9,10 +9,13 @@
 #include "engine/files/chart_file.h"
 #include "engine/files/json_chart_file.h"
 #include "engine/files/report.h"
+#include "engine/jyotish/ashtakavarga.h"
 #include "engine/jyotish/dasha.h"
 #include "engine/jyotish/divisional.h"
 #include "engine/jyotish/manglik.h"
 #include "engine/jyotish/matching.h"
+#include "engine/jyotish/panchanga.h"
+#include "engine/jyotish/planet_status.h"
 #include "engine/places/zones.h"
 #include "engine/western/western_chart.h"
 #include "example_births.h"
@@ -92,8 +95,8 @@ BENCHMARK(BM_PreciseSiderealChart)
     ->Args({0, 3})
     ->Unit(benchmark::kMicrosecond);
 
-// What the divisional charts and the dasha add to one Indian chart: the six divisions' cells
-// and the nine mahadashas with their antardashas. Compare with BM_SiderealChart.
+// What the divisional charts and the dasha add to one Indian chart: the sixteen divisions'
+// cells and the nine mahadashas with both lower levels. Compare with BM_SiderealChart.
 void BM_DivisionsAndDasha(benchmark::State& state) {
   ChartRecord chart;
   ReadBirthData(chart, Delhi());
@@ -112,6 +115,64 @@ void BM_DivisionsAndDasha(benchmark::State& state) {
 }
 BENCHMARK(BM_DivisionsAndDasha);
 
+// Everything the Jyotish pages and --json derive from one computed chart: the panchanga with
+// the day's sunrise and sunset, the sixteen divisions' cells, the three dasha levels, the
+// ashtakavarga and each body's status. Compare with BM_SiderealChart; the target is 100 us.
+void BM_JyotishDepth(benchmark::State& state) {
+  ChartRecord chart;
+  ReadBirthData(chart, Delhi());
+  RunSiderealEngine(chart, EngineOptions{PositionSource::Formula, LunarNode::Mean});
+  SetDisplayValues(chart);
+  std::array<CellTexts, kDivisions.size()> divisions;
+  for (auto _ : state) {
+    Panchanga panchanga = ComputePanchanga(chart);
+    for (std::size_t d = 0; d < kDivisions.size(); ++d)
+      FillDivisionalCells(kDivisions[d].Division, chart, divisions[d]);
+    auto dashas = VimshottariDashas(chart);
+    Ashtakavarga ashtakavarga = ComputeAshtakavarga(chart);
+    auto statuses = PlanetStatuses(chart);
+    benchmark::DoNotOptimize(panchanga);
+    benchmark::DoNotOptimize(divisions);
+    benchmark::DoNotOptimize(dashas);
+    benchmark::DoNotOptimize(ashtakavarga);
+    benchmark::DoNotOptimize(statuses);
+  }
+}
+BENCHMARK(BM_JyotishDepth)->Unit(benchmark::kMicrosecond);
+
+// The same with the chart itself computed each time from the birth data (the formulas).
+void BM_ChartWithJyotishDepth(benchmark::State& state) {
+  const BirthFormData form = Delhi();
+  const EngineOptions options{PositionSource::Formula, LunarNode::Mean};
+  ChartRecord chart;
+  std::array<CellTexts, kDivisions.size()> divisions;
+  for (auto _ : state) {
+    ReadBirthData(chart, form);
+    RunSiderealEngine(chart, options);
+    SetDisplayValues(chart);
+    Panchanga panchanga = ComputePanchanga(chart);
+    for (std::size_t d = 0; d < kDivisions.size(); ++d)
+      FillDivisionalCells(kDivisions[d].Division, chart, divisions[d]);
+    auto dashas = VimshottariDashas(chart);
+    Ashtakavarga ashtakavarga = ComputeAshtakavarga(chart);
+    auto statuses = PlanetStatuses(chart);
+    benchmark::DoNotOptimize(panchanga);
+    benchmark::DoNotOptimize(divisions);
+    benchmark::DoNotOptimize(dashas);
+    benchmark::DoNotOptimize(ashtakavarga);
+    benchmark::DoNotOptimize(statuses);
+  }
+}
+BENCHMARK(BM_ChartWithJyotishDepth)->Unit(benchmark::kMicrosecond);
+
+// The sunrise and sunset alone: libnova's search over our solar formula.
+void BM_SunRiseAndSet(benchmark::State& state) {
+  for (auto _ : state) {
+    SunRiseSet sun = SunRiseAndSet(1980, 6, 15, 5.5, 28.6, 77.2167);
+    benchmark::DoNotOptimize(sun);
+  }
+}
+BENCHMARK(BM_SunRiseAndSet)->Unit(benchmark::kMicrosecond);
 // A Kundli match as the Match window and `velmora-chart --match` compute it: both sidereal
 // charts, the eight kootas, both Manglik results and the verdict in words; with the formulas
 // (arg 0) or precise positions (arg 1). Two births in turn: libnova keeps the last moment's

@@ -131,15 +131,24 @@ Output (to standard output unless --output is given)
                      "Ascendant", "MoonSign"); it holds the Western chart too;
                      then "longitudes" (full-precision degrees of the nine
                      bodies and the ascendant, "sidereal" and "tropical"),
-                     "divisional" (their signs in D2, D3, D7, D9, D10, D12),
-                     "dasha" (the nine Vimshottari mahadashas from the one
-                     running at birth, each with "lord", "start", "end" and
-                     nine "antardashas", dates YYYY-MM-DD) and "dashaBalance"
-                     ("lord", "years", "months", "days" left at birth);
-                     "manglik" (Mars's house from the lagna, the Moon and
-                     Venus, the dosha, the cancellations that hold and a
-                     summary); and "place" ("city", "state", "country",
-                     "latitude", "longitude", "timeZone", "utcOffsetMinutes",
+                     "divisional" (their signs in the sixteen divisions D1,
+                     D2, D3, D4, D7, D9, D10, D12, D16, D20, D24, D27, D30,
+                     D40, D45, D60), "dasha" (the nine Vimshottari
+                     mahadashas from the one running at birth, each with
+                     "lord", "start", "end" and nine "antardashas", each of
+                     them with nine "pratyantardashas", dates YYYY-MM-DD) and
+                     "dashaBalance" ("lord", "years", "months", "days" left
+                     at birth); "panchanga" ("tithi", "vara", "nakshatra",
+                     "yoga", "karana", "sunrise" and "sunset" on the local
+                     clock, the centre of the Sun on the true horizon);
+                     "ashtakavarga" (the seven "bhinnashtakavarga" tables
+                     with their "givers", and the "sarvashtakavarga", signs
+                     Aries first); "planetStatus" (each body's "dignity",
+                     "retrograde", "combust", "distanceFromSun"); "manglik"
+                     (Mars's house from the lagna, the Moon and Venus, the
+                     dosha, the cancellations that hold and a summary); and
+                     "place" ("city", "state", "country", "latitude",
+                     "longitude", "timeZone", "utcOffsetMinutes",
                      "daylightSaving"); with --western also "points" (each
                      planet, node and angle: "name", "longitude", "sign",
                      "house", "speed" in degrees a day, "retrograde"), "houses"
@@ -602,6 +611,12 @@ std::string ChartJson(const ChartRecord& sidereal, const CellTexts& cells,
   WriteDasha(json, sidereal);
   json.Key("dashaBalance");
   WriteDashaBalance(json, sidereal);
+  json.Key("panchanga");
+  WritePanchanga(json, sidereal);
+  json.Key("ashtakavarga");
+  WriteAshtakavarga(json, sidereal);
+  json.Key("planetStatus");
+  WritePlanetStatus(json, sidereal);
   json.Key("manglik");
   WriteManglik(json, ComputeManglik(sidereal));
   json.Key("place");

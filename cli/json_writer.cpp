@@ -3,8 +3,11 @@
 #include "engine/astronomy/calendar_time.h"
 #include "engine/astronomy/turns.h"
 #include "engine/jyotish/ayanamsa.h"
+#include "engine/jyotish/ashtakavarga.h"
 #include "engine/jyotish/dasha.h"
 #include "engine/jyotish/divisional.h"
+#include "engine/jyotish/panchanga.h"
+#include "engine/jyotish/planet_status.h"
 #include "engine/jyotish/zodiac.h"
 #include "terminal_text.h"
 
@@ -243,9 +246,17 @@ void WriteDasha(JsonWriter& json, const ChartRecord& sidereal) {
     WritePeriod(json, sidereal, mahadasha.Period);
     json.Key("antardashas");
     json.BeginArray();
-    for (const DashaPeriod& antardasha : mahadasha.Antardashas) {
+    for (std::size_t j = 0; j < mahadasha.Antardashas.size(); ++j) {
       json.BeginObject();
-      WritePeriod(json, sidereal, antardasha);
+      WritePeriod(json, sidereal, mahadasha.Antardashas[j]);
+      json.Key("pratyantardashas");
+      json.BeginArray();
+      for (const DashaPeriod& pratyantardasha : mahadasha.Pratyantardashas[j]) {
+        json.BeginObject();
+        WritePeriod(json, sidereal, pratyantardasha);
+        json.EndObject();
+      }
+      json.EndArray();
       json.EndObject();
     }
     json.EndArray();
@@ -265,6 +276,134 @@ void WriteDashaBalance(JsonWriter& json, const ChartRecord& sidereal) {
   json.Integer(balance.Months);
   json.Key("days");
   json.Integer(balance.Days);
+  json.EndObject();
+}
+
+namespace {
+
+void NumberedName(JsonWriter& json, std::string_view key, int number, std::string_view name) {
+  json.Key(key);
+  json.BeginObject();
+  json.Key("number");
+  json.Integer(number);
+  json.Key("name");
+  json.String(name);
+  json.EndObject();
+}
+
+void ClockOrNull(JsonWriter& json, std::string_view key, const std::optional<double>& hours) {
+  json.Key(key);
+  if (hours) {
+    json.String(ClockText(*hours));
+  } else {
+    json.Null();
+  }
+}
+
+void SignCountArray(JsonWriter& json, const SignCounts& counts) {
+  json.BeginArray();
+  for (int count : counts) json.Integer(count);
+  json.EndArray();
+}
+
+}  // namespace
+
+void WritePanchanga(JsonWriter& json, const ChartRecord& sidereal) {
+  const Panchanga p = ComputePanchanga(sidereal);
+  json.BeginObject();
+  json.Key("tithi");
+  json.BeginObject();
+  json.Key("number");
+  json.Integer(p.Tithi);
+  json.Key("name");
+  json.String(p.TithiName);
+  json.Key("paksha");
+  json.String(p.Paksha);
+  json.EndObject();
+  json.Key("vara");
+  json.BeginObject();
+  json.Key("name");
+  json.String(kVaraNames[static_cast<std::size_t>(p.Vara)]);
+  json.Key("weekday");
+  json.String(kWeekdayNames[static_cast<std::size_t>(p.Vara)]);
+  json.Key("bornBeforeSunrise");
+  json.Boolean(p.BeforeSunrise);
+  json.EndObject();
+  json.Key("nakshatra");
+  json.BeginObject();
+  json.Key("number");
+  json.Integer(p.Nakshatra + 1);
+  json.Key("name");
+  json.String(kNakshatraNames[static_cast<std::size_t>(p.Nakshatra)]);
+  json.Key("pada");
+  json.Integer(p.Pada);
+  json.EndObject();
+  NumberedName(json, "yoga", p.Yoga + 1, kYogaNames[static_cast<std::size_t>(p.Yoga)]);
+  NumberedName(json, "karana", p.Karana + 1, p.KaranaName);
+  ClockOrNull(json, "sunrise", p.Sun.RiseLocalHours);
+  ClockOrNull(json, "sunset", p.Sun.SetLocalHours);
+  json.Key("sunAboveHorizonAllDay");
+  json.Boolean(p.Sun.AboveAllDay);
+  json.Key("sunBelowHorizonAllDay");
+  json.Boolean(p.Sun.BelowAllDay);
+  json.EndObject();
+}
+
+void WriteAshtakavarga(JsonWriter& json, const ChartRecord& sidereal) {
+  const Ashtakavarga a = ComputeAshtakavarga(sidereal);
+  json.BeginObject();
+  json.Key("bhinnashtakavarga");
+  json.BeginObject();
+  for (std::size_t p = 0; p < a.Bhinna.size(); ++p) {
+    const Bhinnashtakavarga& table = a.Bhinna[p];
+    json.Key(kAshtakavargaNames[p]);
+    json.BeginObject();
+    json.Key("bindus");
+    SignCountArray(json, table.Bindus);
+    json.Key("total");
+    json.Integer(table.Total);
+    json.Key("givers");
+    json.BeginObject();
+    for (std::size_t g = 0; g < table.Givers.size(); ++g) {
+      json.Key(kAshtakavargaNames[g]);
+      SignCountArray(json, table.Givers[g]);
+    }
+    json.EndObject();
+    json.EndObject();
+  }
+  json.EndObject();
+  json.Key("sarvashtakavarga");
+  json.BeginObject();
+  json.Key("bindus");
+  SignCountArray(json, a.Sarva);
+  json.Key("total");
+  json.Integer(a.SarvaTotal);
+  json.EndObject();
+  json.EndObject();
+}
+
+void WritePlanetStatus(JsonWriter& json, const ChartRecord& sidereal) {
+  const auto statuses = PlanetStatuses(sidereal);
+  json.BeginObject();
+  for (std::size_t row = 0; row < statuses.size(); ++row) {
+    const PlanetStatus& s = statuses[row];
+    json.Key(kLongitudeNames[row]);
+    json.BeginObject();
+    json.Key("dignity");
+    const std::string_view dignity = DignityKey(s.SignDignity);
+    json.OptionalString(dignity.empty() ? std::nullopt : std::optional<std::string_view>(dignity));
+    json.Key("retrograde");
+    if (s.Retrograde) {
+      json.Boolean(*s.Retrograde);
+    } else {
+      json.Null();
+    }
+    json.Key("combust");
+    json.Boolean(s.Combust);
+    json.Key("distanceFromSun");
+    json.Number(s.DistanceFromSunDeg);
+    json.EndObject();
+  }
   json.EndObject();
 }
 

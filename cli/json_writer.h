@@ -43,13 +43,24 @@ void WriteChartRecord(JsonWriter& json, const ChartRecord& record);
 
 // {"sidereal": {"Sun": deg, ... "Ascendant": deg}, "tropical": {...}}.
 void WriteLongitudes(JsonWriter& json, const ChartRecord& sidereal, const ChartRecord& tropical);
-// {"D2": {"Sun": "Leo", ...}, ... "D12": {...}}: English sign names.
+// {"D1": {"Sun": "Leo", ...}, "D2": ..., ... "D60": {...}}: the sixteen divisions, English sign
+// names.
 void WriteDivisional(JsonWriter& json, const ChartRecord& sidereal);
-// The nine mahadashas from the one running at birth, each with its nine antardashas, dated
-// "YYYY-MM-DD" in the local calendar of the birth.
+// The nine mahadashas from the one running at birth, each with its nine antardashas and
+// each of those with its nine "pratyantardashas", dated "YYYY-MM-DD" in the local calendar
+// of the birth.
 void WriteDasha(JsonWriter& json, const ChartRecord& sidereal);
 // {"lord", "years", "months", "days"} of the mahadasha left at birth.
 void WriteDashaBalance(JsonWriter& json, const ChartRecord& sidereal);
+// The five limbs of the birth's day and its sunrise and sunset (local clock, or null).
+void WritePanchanga(JsonWriter& json, const ChartRecord& sidereal);
+// {"bhinnashtakavarga": {"Sun": {"bindus": [12], "total", "givers": {"Sun": [12 of 0 or 1],
+// ... "Ascendant": [...]}}, ... "Saturn": ...}, "sarvashtakavarga": {"bindus", "total"}},
+// signs Aries first.
+void WriteAshtakavarga(JsonWriter& json, const ChartRecord& sidereal);
+// {"Sun": {"dignity", "retrograde" (from the record's daily speeds), "combust",
+// "distanceFromSun"}, ... "Ketu": ...}.
+void WritePlanetStatus(JsonWriter& json, const ChartRecord& sidereal);
 // {"city", "state", "country", "latitude", "longitude" (north and east positive), "timeZone",
 // "utcOffsetMinutes", "daylightSaving"}: where and in which time the chart was cast.
 void WritePlace(JsonWriter& json, const ChartRecord& chart);

@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QSignalBlocker>
+#include <QTabBar>
 
 #include <algorithm>
 
 #include "engine/files/report.h"
 #include "engine/jyotish/divisional.h"
+#include "engine/jyotish/planet_status.h"
 #include "engine/jyotish/zodiac.h"
 #include "engine/places/time_zones.h"
 #include "ui/fitting_label.h"
@@ -69,12 +71,6 @@ QString Text(const std::string& utf8) {
   return QString::fromStdString(utf8);
 }
 
-// The selector's captions, the birth chart first and then kDivisions in its order.
-constexpr std::array<const char*, kChartViews> kChartViewNames = {
-    "Chart",        "Hora (D2)",     "Drekkana (D3)",   "Sapthamsa (D7)",
-    "Navamsa (D9)", "Dasamsa (D10)", "Dwadasamsa (D12)"};
-static_assert(kDivisions.size() + 1 == kChartViewNames.size());
-
 // The zone the birth time was read in, as offset from universal time: east zones are ahead
 // of it. The rows of no offset (GMT, UT) have no side.
 QString ZoneText(const ChartRecord& c) {
@@ -120,6 +116,20 @@ ChartWindow::ChartWindow(const ChartRecord& sidereal, QWidget* parent) : QWidget
   fraInterpretation->SSTab1->addTab(dashaPage, QStringLiteral("Dasha"));
   manglikPage = new ManglikPage;
   fraInterpretation->SSTab1->addTab(manglikPage, QStringLiteral("Manglik"));
+  // One tab of their own for the jyotisha tables, so the page captions still fit in a row.
+  jyotishTabs = new QTabWidget;
+  jyotishTabs->setObjectName(QStringLiteral("jyotishTabs"));
+  jyotishTabs->tabBar()->setFont(VerdanaFont(8.25, true));
+  panchangaPage = new PanchangaPage;
+  jyotishTabs->addTab(panchangaPage, QStringLiteral("Panchanga"));
+  planetStatusPage = new PlanetStatusPage;
+  jyotishTabs->addTab(planetStatusPage, QStringLiteral("Planets"));
+  vargaPage = new VargaPage;
+  jyotishTabs->addTab(vargaPage, QStringLiteral("Vargas"));
+  ashtakavargaPage = new AshtakavargaPage;
+  jyotishTabs->addTab(ashtakavargaPage, QStringLiteral("Ashtakavarga"));
+  fraInterpretation->SSTab1->addTab(jyotishTabs, QStringLiteral("Jyotish"));
+  connect(vargaPage, &VargaPage::divisionChosen, this, [this](int view) { SelectChartView(view); });
   CreateWesternPages();
 
   FillHeader(sidereal);
@@ -183,7 +193,11 @@ void ChartWindow::CreateViewSelector() {
 
 QString ChartWindow::ChartViewName(int view) {
   if (view < 0 || view >= kChartViews) return {};
-  return QString::fromUtf8(kChartViewNames[static_cast<std::size_t>(view)]);
+  if (view == kBirthChartView) return QStringLiteral("Chart");
+  const DivisionInfo& division = kDivisions[static_cast<std::size_t>(view)];
+  return QStringLiteral("%1 (%2)").arg(
+      QString::fromUtf8(division.Name.data(), static_cast<qsizetype>(division.Name.size())),
+      QString::fromUtf8(division.Key.data(), static_cast<qsizetype>(division.Key.size())));
 }
 
 void ChartWindow::CreateHeader() {
@@ -272,6 +286,16 @@ void ChartWindow::CreatePositionTable() {
     const int left = j <= 8 ? 2070 : 990;
     Planet[j] = FixedLabel(fraWestern, left, valueTops[j], 1365, 285, QString());
   }
+  // In the room the short position texts leave at the frame's right edge.
+  for (std::size_t j = 0; j < PlanetMarks.size(); ++j) {
+    PlanetMarks[j] = FixedLabel(fraWestern, 3255, valueTops[j], 330, 285, QString());
+    PlanetMarks[j]->setFont(VerdanaFont(8.25, true));
+    PlanetMarks[j]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    PlanetMarks[j]->setObjectName(QStringLiteral("lblPlanetMark%1").arg(j));
+    QPalette palette = PlanetMarks[j]->palette();
+    palette.setColor(QPalette::WindowText, QColor(170, 40, 0));
+    PlanetMarks[j]->setPalette(palette);
+  }
   SetIndianPlanetNames(*this);
 }
 
@@ -328,9 +352,9 @@ void ChartWindow::ShowCells(const CellTexts& cells) {
 void ChartWindow::ShowChartViews(const ChartRecord& sidereal, const CellTexts& birthCells) {
   views_[kBirthChartView] = birthCells;
   viewLagnas_[kBirthChartView] = SignNumberOf(sidereal.AscendantSign);
-  for (std::size_t d = 0; d < kDivisions.size(); ++d) {
-    FillDivisionalCells(kDivisions[d].Division, sidereal, views_[d + 1]);
-    viewLagnas_[d + 1] = DivisionalSign(kDivisions[d].Division, sidereal.Longitudes[kAscendantRow]);
+  for (std::size_t d = 1; d < kDivisions.size(); ++d) {
+    FillDivisionalCells(kDivisions[d].Division, sidereal, views_[d]);
+    viewLagnas_[d] = DivisionalSign(kDivisions[d].Division, sidereal.Longitudes[kAscendantRow]);
   }
   ascendantText_ = sidereal.AscendantText;
   SelectChartView(kBirthChartView);
@@ -380,6 +404,37 @@ void ChartWindow::ShowDasha(const ChartRecord& sidereal, CivilDate today, double
   dashaPage->Show(sidereal, today, localHours);
 }
 
+void ChartWindow::ShowJyotishPages(const ChartRecord& sidereal) {
+  // Retrograde motion from the daily speeds the engine wrote with the longitudes.
+  const std::array<double, kLongitudeRows>* speeds = &sidereal.SpeedsDegPerDay;
+  panchangaPage->Show(sidereal);
+  planetStatusPage->Show(sidereal, speeds);
+  vargaPage->Show(sidereal);
+  ashtakavargaPage->Show(sidereal);
+  const auto statuses = PlanetStatuses(sidereal, speeds);
+  for (std::size_t j = 0; j < PlanetMarks.size(); ++j) {
+    const PlanetStatus& s = statuses[j];
+    QStringList marks;
+    QStringList words;
+    if (s.SignDignity != Dignity::None) {
+      const std::string_view dignity = DignityName(s.SignDignity);
+      words << QString::fromUtf8(dignity.data(), static_cast<qsizetype>(dignity.size()));
+    }
+    if (s.Retrograde.value_or(false)) {
+      marks << QStringLiteral("R");
+      words << QStringLiteral("retrograde");
+    }
+    if (s.Combust) {
+      marks << QStringLiteral("C");
+      words << QStringLiteral("combust");
+    }
+    PlanetMarks[j]->setText(marks.join(QLatin1Char(' ')));
+    PlanetMarks[j]->setToolTip(words.join(QStringLiteral(", ")));
+    Planet[j]->setToolTip(words.join(QStringLiteral(", ")));
+    PlanetMarks[j]->show();
+  }
+}
+
 void ChartWindow::ShowManglik(const ChartRecord& sidereal) {
   const ManglikResult manglik = ComputeManglik(sidereal);
   lblManglik->setText(ManglikWord(manglik));
@@ -425,6 +480,7 @@ void ChartWindow::ShowIndianAppearance(ChartStyle style) {
   for (QLabel* label :
        {Label2, Label6, lblPada, lblLord, Label4, lblAyanamsha, lblManglikCaption, lblManglik})
     label->show();
+  for (QLabel* mark : PlanetMarks) mark->show();
 }
 
 void ChartWindow::ShowPositionsCaption(const ChartRecord& chart, ChartMode mode) {
@@ -460,6 +516,9 @@ void ChartWindow::ShowWesternAppearance() {
   for (QLabel* label :
        {Label2, Label6, lblPada, lblLord, Label4, lblAyanamsha, lblManglikCaption, lblManglik})
     label->hide();
+  // Dignity and combustion are the sidereal chart's.
+  for (QLabel* mark : PlanetMarks) mark->hide();
+  for (std::size_t j = 0; j < PlanetMarks.size(); ++j) Planet[j]->setToolTip(QString());
 }
 
 void ChartWindow::ShowWesternChart(const WesternChart& chart, bool classicWheel) {

@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QTabWidget>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -15,9 +16,11 @@
 #include "dasha_page.h"
 #include "engine/chart.h"
 #include "engine/chart_record.h"
+#include "engine/jyotish/divisional.h"
 #include "engine/western/western_chart.h"
 #include "interpretation/interpretation_panel.h"
 #include "interpretation/tropical_signs_page.h"
+#include "jyotish_pages.h"
 #include "manglik_page.h"
 #include "western_pages.h"
 #include "western_wheel.h"
@@ -27,10 +30,10 @@ namespace velmora {
 
 enum class ChartStyle { South, North, East };
 
-// What the Indian drawings show: the birth chart, or one of the divisions of kDivisions in
-// their order (view 1 is the Hora ... view 6 the Dwadasamsa).
+// What the Indian drawings show: view v is division kDivisions[v], the birth chart (D1) first
+// (view 1 is the Hora ... view 15 the Shashtiamsa).
 inline constexpr int kBirthChartView = 0;
-inline constexpr int kChartViews = 7;
+inline constexpr int kChartViews = static_cast<int>(kDivisions.size());
 
 class ChartWindow : public QWidget {
   Q_OBJECT
@@ -58,6 +61,9 @@ class ChartWindow : public QWidget {
   bool LagnaOnTop() const { return lagnaOnTop_; }
   // The Dasha page from the chart's Moon, with the periods running at the given local day.
   void ShowDasha(const ChartRecord& sidereal, CivilDate today, double localHours);
+  // The Panchanga, Planets, Vargas and Ashtakavarga pages, and the marks beside the positions
+  // (retrograde, combust), from the sidereal chart.
+  void ShowJyotishPages(const ChartRecord& sidereal);
   // The Manglik dosha in "Other Details" (a word, the whole sentence as its tooltip) and on
   // the Manglik page.
   void ShowManglik(const ChartRecord& sidereal);
@@ -127,10 +133,19 @@ class ChartWindow : public QWidget {
   QGroupBox* fraWestern;
   std::array<QLabel*, 16> PlanetName{};
   std::array<QLabel*, 16> Planet{};
+  // Beside Planet(0 .. 8): "R" when retrograde, "C" when combust; the tooltip says the
+  // planet's whole status.
+  std::array<QLabel*, 9> PlanetMarks{};
 
   // The interpretation area below the chart frame, with the Dasha page as its last tab.
   InterpretationPanel* fraInterpretation;
   DashaPage* dashaPage;
+  // The "Jyotish" tab: Panchanga, Planets, Vargas and Ashtakavarga.
+  QTabWidget* jyotishTabs;
+  PanchangaPage* panchangaPage;
+  PlanetStatusPage* planetStatusPage;
+  VargaPage* vargaPage;
+  AshtakavargaPage* ashtakavargaPage;
   ManglikPage* manglikPage;
   // The Western chart's pages, after the Dasha page; shown with a Western chart only.
   WesternPositionsPage* westernPositionsPage;

@@ -44,18 +44,24 @@ DashaPage::DashaPage(QWidget* parent) : QWidget(parent) {
   lblRunning->setFont(VerdanaFont(9.75, true));
   lblRunning->setTextFormat(Qt::PlainText);
   lblRunning->setWordWrap(true);
+  lblRunningPratyantar = new QLabel(this);
+  lblRunningPratyantar->setObjectName(QStringLiteral("lblRunningPratyantar"));
+  lblRunningPratyantar->setTextFormat(Qt::PlainText);
+  lblRunningPratyantar->setWordWrap(true);
   lblBalance = new QLabel(this);
   lblBalance->setObjectName(QStringLiteral("lblBalance"));
   lblBalance->setTextFormat(Qt::PlainText);
   tvwDasha = new QTreeWidget(this);
   tvwDasha->setObjectName(QStringLiteral("tvwDasha"));
-  tvwDasha->setHeaderLabels({QStringLiteral("Mahadasha / Antardasha"), QStringLiteral("Start"),
-                             QStringLiteral("End"), QStringLiteral("Length")});
+  tvwDasha->setHeaderLabels({QStringLiteral("Mahadasha / Antardasha / Pratyantardasha"),
+                             QStringLiteral("Start"), QStringLiteral("End"),
+                             QStringLiteral("Length")});
   tvwDasha->setRootIsDecorated(true);
   tvwDasha->setUniformRowHeights(true);
   tvwDasha->header()->setStretchLastSection(false);
   tvwDasha->header()->setSectionResizeMode(0, QHeaderView::Stretch);
   layout->addWidget(lblRunning);
+  layout->addWidget(lblRunningPratyantar);
   layout->addWidget(lblBalance);
   layout->addWidget(tvwDasha, 1);
 }
@@ -81,9 +87,22 @@ void DashaPage::Show(const ChartRecord& sidereal, CivilDate today, double localH
           item,
           {Lord(m.Period) + QStringLiteral(" / ") + Lord(a), Date(sidereal, a.StartDaysFromBirth),
            Date(sidereal, a.EndDaysFromBirth), Length(a.EndDaysFromBirth - a.StartDaysFromBirth)});
-      if (running && running->Mahadasha == i && running->Antardasha == j) {
+      const bool runningHere = running && running->Mahadasha == i && running->Antardasha == j;
+      for (std::size_t k = 0; k < m.Pratyantardashas[j].size(); ++k) {
+        const DashaPeriod& p = m.Pratyantardashas[j][k];
+        auto* third = new QTreeWidgetItem(
+            sub,
+            {Lord(m.Period) + QStringLiteral(" / ") + Lord(a) + QStringLiteral(" / ") + Lord(p),
+             Date(sidereal, p.StartDaysFromBirth), Date(sidereal, p.EndDaysFromBirth),
+             Length(p.EndDaysFromBirth - p.StartDaysFromBirth)});
+        if (runningHere && running->Pratyantardasha == k) {
+          SetBold(third);
+          current = third;
+        }
+      }
+      if (runningHere) {
         SetBold(sub);
-        current = sub;
+        sub->setExpanded(true);
       }
     }
     if (running && running->Mahadasha == i) {
@@ -106,7 +125,15 @@ void DashaPage::Show(const ChartRecord& sidereal, CivilDate today, double localH
             .arg(todayText, Lord(m.Period), Date(sidereal, m.Period.StartDaysFromBirth),
                  Date(sidereal, m.Period.EndDaysFromBirth), Lord(a),
                  Date(sidereal, a.StartDaysFromBirth), Date(sidereal, a.EndDaysFromBirth)));
+    const DashaPeriod& p = m.Pratyantardashas[running->Antardasha][running->Pratyantardasha];
+    lblRunningPratyantar->setText(QStringLiteral("Pratyantardasha: %1 / %2 / %3 (%4 to %5)")
+                                      .arg(Lord(m.Period), Lord(a), Lord(p),
+                                           Date(sidereal, p.StartDaysFromBirth),
+                                           Date(sidereal, p.EndDaysFromBirth)));
+    lblRunningPratyantar->show();
   } else {
+    lblRunningPratyantar->clear();
+    lblRunningPratyantar->hide();
     lblRunning->setText(
         QStringLiteral("No period of this chart runs on %1: its dashas cover %2 to %3.")
             .arg(todayText, Date(sidereal, dashas.front().Period.StartDaysFromBirth),

@@ -1,6 +1,6 @@
 // The Dasha page of the chart window's tabs: the Vimshottari periods of the sidereal chart,
-// the two running on a given day at the top, then the nine mahadashas, each opening onto its
-// nine antardashas.
+// the three running on a given day at the top, then the nine mahadashas, each opening onto its
+// nine antardashas and each of those onto its nine pratyantardashas.
 #pragma once
 
 #include <QLabel>
@@ -22,10 +22,11 @@ class DashaPage : public QWidget {
   // clock time whose running periods lead the page (the caller passes the current ones).
   void Show(const ChartRecord& sidereal, CivilDate today, double localHours);
 
-  QLabel* lblRunning;  // the mahadasha and antardasha running today
-  QLabel* lblBalance;  // what was left of the first mahadasha at birth
-  // Columns: period, start, end, length. The running mahadasha is opened, and both running
-  // periods are in bold.
+  QLabel* lblRunning;            // the mahadasha and antardasha running today
+  QLabel* lblRunningPratyantar;  // and the pratyantardasha within them
+  QLabel* lblBalance;            // what was left of the first mahadasha at birth
+  // Columns: period, start, end, length. The running mahadasha and antardasha are opened, and
+  // the three running periods are in bold.
   QTreeWidget* tvwDasha;
 };
 

@@ -302,16 +302,32 @@ void MainWindow::CreateMenus() {
   mnuChart->setCheckable(true);
   mnuChart->setChecked(true);
   mnuDivisional = mnuView->addMenu(QStringLiteral("&Divisional Charts"));
-  mnuSub_Hora = mnuDivisional->addAction(QStringLiteral("&Hora"));
-  mnuSub_Drekkana = mnuDivisional->addAction(QStringLiteral("&Drekkana"));
-  mnuSub_Sapthamsa = mnuDivisional->addAction(QStringLiteral("&Sapthamsa"));
-  mnuSub_Navamsa = mnuDivisional->addAction(QStringLiteral("&Navamsa"));
-  mnuSub_Dasamsa = mnuDivisional->addAction(QStringLiteral("&D&asamsa"));
-  mnuSub_Dwadasamsa = mnuDivisional->addAction(QStringLiteral("D&wadasamsa"));
-  for (QAction* division : {mnuSub_Hora, mnuSub_Drekkana, mnuSub_Sapthamsa, mnuSub_Navamsa,
-                            mnuSub_Dasamsa, mnuSub_Dwadasamsa}) {
-    division->setCheckable(true);
+  // The sixteen divisions after the birth chart itself, in the order of their numbers.
+  constexpr std::array<const char*, 15> kDivisionEntries{"&Hora",
+                                                         "&Drekkana",
+                                                         "&Chaturthamsa",
+                                                         "&Sapthamsa",
+                                                         "&Navamsa",
+                                                         "&D&asamsa",
+                                                         "D&wadasamsa",
+                                                         "Sh&odasamsa",
+                                                         "&Vimsamsa",
+                                                         "Chaturv&imsamsa",
+                                                         "Saptavimsamsa (&Bhamsa)",
+                                                         "&Trimsamsa",
+                                                         "&Khavedamsa",
+                                                         "Akshav&edamsa",
+                                                         "Shashtia&msa"};
+  for (std::size_t d = 0; d < kDivisionEntries.size(); ++d) {
+    mnuSub_Divisions[d] = mnuDivisional->addAction(QString::fromUtf8(kDivisionEntries[d]));
+    mnuSub_Divisions[d]->setCheckable(true);
   }
+  mnuSub_Hora = mnuSub_Divisions[0];
+  mnuSub_Drekkana = mnuSub_Divisions[1];
+  mnuSub_Sapthamsa = mnuSub_Divisions[3];
+  mnuSub_Navamsa = mnuSub_Divisions[4];
+  mnuSub_Dasamsa = mnuSub_Divisions[5];
+  mnuSub_Dwadasamsa = mnuSub_Divisions[6];
 
   mnuHelp = bar->addMenu(QStringLiteral("&Help"));
   WebAction(mnuHelp, QStringLiteral("&Online Help"), QStringLiteral("online-help"));

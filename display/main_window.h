@@ -131,6 +131,9 @@ class MainWindow : public QMainWindow {
   QAction* mnuSub_Navamsa;
   QAction* mnuSub_Dasamsa;
   QAction* mnuSub_Dwadasamsa;
+  // Every entry of the submenu in the order of the chart views (view d + 1 is entry d), the
+  // six above among them.
+  std::array<QAction*, 15> mnuSub_Divisions{};
   QMenu* mnuHelp;
   QAction* mnuAbout;
   QAction* mnuDonate;

@@ -27,9 +27,10 @@ constexpr std::array<Rgb, 12> kSignColours = {{{0, 0, 0},
                                                {0, 128, 128},
                                                {128, 0, 0}}};
 
-std::array<QAction*, 6> DivisionEntries(const MainWindow& main) {
-  return {main.mnuSub_Hora,    main.mnuSub_Drekkana, main.mnuSub_Sapthamsa,
-          main.mnuSub_Navamsa, main.mnuSub_Dasamsa,  main.mnuSub_Dwadasamsa};
+static_assert(std::tuple_size_v<decltype(MainWindow::mnuSub_Divisions)> + 1 == kChartViews);
+
+const std::array<QAction*, 15>& DivisionEntries(const MainWindow& main) {
+  return main.mnuSub_Divisions;
 }
 
 }  // namespace
@@ -61,13 +62,13 @@ void ColourStyleOff(MainWindow& main) {
 
 void MarkChartView(MainWindow& main, int view) {
   main.mnuChart->setChecked(view == kBirthChartView);
-  const auto entries = DivisionEntries(main);
+  const auto& entries = DivisionEntries(main);
   for (std::size_t d = 0; d < entries.size(); ++d)
     entries[d]->setChecked(static_cast<int>(d) + 1 == view);
 }
 
 void ShowDivisionalChart(MainWindow& main, QAction* division) {
-  const auto entries = DivisionEntries(main);
+  const auto& entries = DivisionEntries(main);
   for (std::size_t d = 0; d < entries.size(); ++d) {
     if (entries[d] == division) main.chartWindow().SelectChartView(static_cast<int>(d) + 1);
   }

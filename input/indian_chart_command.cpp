@@ -32,6 +32,7 @@ bool SouthProcedure(ChartStyle pressed, BirthForm& form, LookupTables& tables,
   FillIndianCells(sidereal, tables, cells);
   window.ShowCells(cells);
   window.ShowChartViews(sidereal, cells);
+  window.ShowJyotishPages(sidereal);
   // The Dasha page leads with the periods running at this moment on the local clock.
   const QDateTime now = QDateTime::currentDateTime();
   window.ShowDasha(sidereal, {now.date().year(), now.date().month(), now.date().day()},

@@ -22,8 +22,11 @@
 #include "display/western_wheel.h"
 #include "engine/chart.h"
 #include "engine/files/report.h"
+#include "engine/jyotish/ashtakavarga.h"
 #include "engine/jyotish/dasha.h"
 #include "engine/jyotish/divisional.h"
+#include "engine/jyotish/panchanga.h"
+#include "engine/jyotish/planet_status.h"
 #include "engine/jyotish/zodiac.h"
 #include "interpretation/nakshatra_information.h"
 #include "interpretation/picture_lists.h"
@@ -134,6 +137,17 @@ std::vector<QStringList> PositionRows(const ChartRecord& c, const PositionRow (&
   return out;
 }
 
+// The body's dignity, retrograde motion and combustion in words; nothing for the angles.
+QString StatusText(const std::array<PlanetStatus, kStatusBodies>& statuses, int row) {
+  if (row < 0 || row >= kStatusBodies) return {};
+  const PlanetStatus& s = statuses[static_cast<std::size_t>(row)];
+  QStringList words;
+  if (s.SignDignity != Dignity::None) words << Text(DignityName(s.SignDignity));
+  if (s.Retrograde.value_or(false)) words << QStringLiteral("retrograde");
+  if (s.Combust) words << QStringLiteral("combust");
+  return words.join(QStringLiteral(", "));
+}
+
 void WriteIndianChart(ReportWriter& w, const ReportSources& s) {
   const ChartRecord& c = *s.Sidereal;
   w.Title(c.BirthName.empty()
@@ -159,8 +173,12 @@ void WriteIndianChart(ReportWriter& w, const ReportSources& s) {
                  40);
       });
   w.Heading(QStringLiteral("Planetary Position"));
-  w.Grid({QStringLiteral("Planet"), QStringLiteral("Position")}, PositionRows(c, kIndianPositions),
-         {50, 50});
+  std::vector<QStringList> positions = PositionRows(c, kIndianPositions);
+  const auto statuses = PlanetStatuses(c);
+  for (std::size_t i = 0; i < positions.size(); ++i)
+    positions[i] << StatusText(statuses, kIndianPositions[i].Row);
+  w.Grid({QStringLiteral("Planet"), QStringLiteral("Position"), QStringLiteral("Status")},
+         positions, {34, 22, 44}, 85);
   // A reader comparing with another program's tables must know which positions these are.
   const std::string_view caption = PositionsCaption(c);
   w.Paragraph(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
@@ -169,6 +187,12 @@ void WriteIndianChart(ReportWriter& w, const ReportSources& s) {
 QString DashaDate(const ChartRecord& c, double daysFromBirth) {
   const CivilDate date = DateFromBirth(c, daysFromBirth);
   return QDate(date.Year, date.Month, date.Day).toString(QStringLiteral("d MMM yyyy"));
+}
+
+// "12.03.90": short enough for nine in one cell.
+QString ShortDashaDate(const ChartRecord& c, double daysFromBirth) {
+  const CivilDate date = DateFromBirth(c, daysFromBirth);
+  return QDate(date.Year, date.Month, date.Day).toString(QStringLiteral("dd.MM.yy"));
 }
 
 QString LordName(int lordIndex) {
@@ -202,16 +226,98 @@ void WriteNavamsaAndDasha(ReportWriter& w, const ReportSources& s) {
                   .arg(balance.Days));
   for (const Mahadasha& m : VimshottariDashas(c)) {
     std::vector<QStringList> periods;
-    for (const DashaPeriod& a : m.Antardashas) {
+    for (std::size_t j = 0; j < m.Antardashas.size(); ++j) {
+      const DashaPeriod& a = m.Antardashas[j];
+      // The nine pratyantardashas by the day each begins, the antardasha's own lord first.
+      QStringList starts;
+      for (const DashaPeriod& p : m.Pratyantardashas[j]) {
+        starts << QStringLiteral("%1 %2").arg(LordName(p.LordIndex).left(2),
+                                              ShortDashaDate(c, p.StartDaysFromBirth));
+      }
       periods.push_back({LordName(a.LordIndex), DashaDate(c, a.StartDaysFromBirth),
-                         DashaDate(c, a.EndDaysFromBirth)});
+                         DashaDate(c, a.EndDaysFromBirth), starts.join(QStringLiteral(", "))});
     }
-    w.Grid({QStringLiteral("Antardasha"), QStringLiteral("From"), QStringLiteral("To")}, periods,
-           {40, 30, 30}, 70,
+    w.Grid({QStringLiteral("Antardasha"), QStringLiteral("From"), QStringLiteral("To"),
+            QStringLiteral("Pratyantardashas from")},
+           periods, {14, 15, 15, 56}, 100,
            QStringLiteral("%1 Mahadasha: %2 to %3")
                .arg(LordName(m.Period.LordIndex), DashaDate(c, m.Period.StartDaysFromBirth),
-                    DashaDate(c, m.Period.EndDaysFromBirth)));
+                    DashaDate(c, m.Period.EndDaysFromBirth)),
+           8);
   }
+}
+
+QString ClockOr(const std::optional<double>& hours, const SunRiseSet& sun) {
+  if (hours) return QString::fromStdString(ClockText(*hours));
+  if (sun.AboveAllDay) return QStringLiteral("none (the Sun stays up all day)");
+  if (sun.BelowAllDay) return QStringLiteral("none (the Sun stays down all day)");
+  return QStringLiteral("none on this date");
+}
+
+// The panchanga of the birth, the sixteen divisions and the ashtakavarga, on pages of their
+// own after the dasha.
+void WriteJyotishTables(ReportWriter& w, const ChartRecord& c) {
+  w.Title(QStringLiteral("Panchanga"), true);
+  const Panchanga p = ComputePanchanga(c);
+  const auto vara = static_cast<std::size_t>(p.Vara);
+  QString varaText =
+      QStringLiteral("%1 (%2)").arg(Text(kVaraNames[vara]), Text(kWeekdayNames[vara]));
+  if (p.BeforeSunrise) varaText += QStringLiteral(", born before sunrise");
+  w.Fields({{QStringLiteral("Tithi"),
+             QStringLiteral("%1 %2 (%3)").arg(Text(p.Paksha), Text(p.TithiName)).arg(p.Tithi)},
+            {QStringLiteral("Vara"), varaText},
+            {QStringLiteral("Nakshatra"),
+             QStringLiteral("%1, pada %2")
+                 .arg(Text(kNakshatraNames[static_cast<std::size_t>(p.Nakshatra)]))
+                 .arg(p.Pada)},
+            {QStringLiteral("Yoga"), Text(kYogaNames[static_cast<std::size_t>(p.Yoga)])},
+            {QStringLiteral("Karana"), Text(p.KaranaName)},
+            {QStringLiteral("Sunrise"), ClockOr(p.Sun.RiseLocalHours, p.Sun)},
+            {QStringLiteral("Sunset"), ClockOr(p.Sun.SetLocalHours, p.Sun)}},
+           30);
+  w.Paragraph(
+      QStringLiteral("Sunrise and sunset at the place of birth on its local clock, for "
+                     "the centre of the Sun's disc on the true horizon; the vara runs "
+                     "from sunrise to sunrise."));
+
+  w.Heading(QStringLiteral("Shodashavarga"));
+  QStringList header{QStringLiteral("Planet")};
+  for (const DivisionInfo& division : kDivisions) header << Text(division.Key);
+  std::vector<QStringList> rows;
+  std::array<std::array<int, kLongitudeRows>, kDivisions.size()> signs{};
+  for (std::size_t d = 0; d < kDivisions.size(); ++d)
+    signs[d] = DivisionalSigns(kDivisions[d].Division, c);
+  // The lagna first, as the divisions are read from it.
+  std::array<std::size_t, kLongitudeRows> order{kAscendantRow, 0, 1, 2, 3, 4, 5, 6, 7, 8};
+  for (std::size_t row : order) {
+    QStringList cells{Text(kLongitudeNames[row])};
+    for (std::size_t d = 0; d < kDivisions.size(); ++d)
+      cells << Text(SignAbbreviation(signs[d][row]));
+    rows.push_back(cells);
+  }
+  std::vector<double> widths{12.8};
+  widths.resize(kDivisions.size() + 1, 87.2 / kDivisions.size());
+  w.Grid(header, rows, widths, 100, QString(), 7.5);
+
+  w.Heading(QStringLiteral("Ashtakavarga"));
+  const Ashtakavarga a = ComputeAshtakavarga(c);
+  QStringList signHeader{QStringLiteral("Bindus")};
+  for (int sign = 0; sign < 12; ++sign) signHeader << Text(SignAbbreviation(sign));
+  signHeader << QStringLiteral("Total");
+  std::vector<QStringList> bindus;
+  for (std::size_t planet = 0; planet < a.Bhinna.size(); ++planet) {
+    QStringList cells{Text(kAshtakavargaNames[planet])};
+    for (int count : a.Bhinna[planet].Bindus) cells << QString::number(count);
+    cells << QString::number(a.Bhinna[planet].Total);
+    bindus.push_back(cells);
+  }
+  QStringList sarva{QStringLiteral("Sarva")};
+  for (int count : a.Sarva) sarva << QString::number(count);
+  sarva << QString::number(a.SarvaTotal);
+  bindus.push_back(sarva);
+  std::vector<double> signWidths{14};
+  signWidths.resize(14, 86.0 / 13);
+  w.Grid(signHeader, bindus, signWidths, 100, QString(), 8);
 }
 
 // The Western chart as a Western astrologer reads it: every point with its sign, degree,
@@ -414,6 +520,7 @@ void WriteReport(ReportWriter& w, const ReportSources& s, const WheelGlyphs& gly
   const bool indian = HasIndianChart(s);
   if (indian) WriteIndianChart(w, s);
   if (indian) WriteNavamsaAndDasha(w, s);
+  if (indian) WriteJyotishTables(w, *s.Sidereal);
   if (s.Tropical && s.Tropical->BirthMonth != 0) WriteWesternChart(w, s, indian, glyphs);
   if (!indian) return;
   const ChartRecord& c = *s.Sidereal;

@@ -179,7 +179,21 @@ class ReportWriter {
   // above it keeps a title on the same page as the table's first rows.
   void Grid(const QStringList& header, const std::vector<QStringList>& rows,
             const std::vector<double>& percents, double widthPercent = 70,
-            const QString& caption = QString()) {
+            const QString& caption = QString(), double pointSize = 0) {
+    // A wide table may ask for smaller type; the writer's own formats stay as they were.
+    const QTextCharFormat body = body_, bold = bold_;
+    if (pointSize > 0) {
+      body_.setFont(ReportFont(pointSize));
+      bold_.setFont(ReportFont(pointSize, true));
+    }
+    GridRows(header, rows, percents, widthPercent, caption);
+    body_ = body;
+    bold_ = bold;
+  }
+
+ private:
+  void GridRows(const QStringList& header, const std::vector<QStringList>& rows,
+                const std::vector<double>& percents, double widthPercent, const QString& caption) {
     const int top = caption.isEmpty() ? 0 : 1;
     const auto columns = static_cast<int>(header.size());
     QTextTable* table = Table(static_cast<int>(rows.size()) + 1 + top, columns, percents, true,
@@ -200,6 +214,7 @@ class ReportWriter {
     Leave(table);
   }
 
+ public:
   // Two columns side by side: `left` fills the first, `right` the second.
   template <class Left, class Right>
   void SideBySide(double leftPercent, Left&& left, Right&& right) {

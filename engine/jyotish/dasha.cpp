@@ -44,6 +44,26 @@ double BirthClockDays(const ChartRecord& c) {
   return (c.BirthHour * 60 + c.BirthMinute) / 1440.0;
 }
 
+// Each sub-period takes the period's share in proportion to its lord's 120-year part, the
+// period's own lord first; the last one ends exactly where the period does.
+void SubdividePeriod(const DashaPeriod& period, double length, std::array<DashaPeriod, 9>& subs) {
+  double sub = period.StartDaysFromBirth;
+  for (int j = 0; j < 9; ++j) {
+    const int subLord = (period.LordIndex + j) % 9;
+    const double subLength = length * kDashaLords[static_cast<std::size_t>(subLord)].Years / 120.0;
+    subs[static_cast<std::size_t>(j)] = {subLord, sub, sub + subLength};
+    sub += subLength;
+  }
+  subs[8].EndDaysFromBirth = period.EndDaysFromBirth;
+}
+
+// The sub-period that holds the day; the last one when rounding leaves it past their ends.
+std::size_t RunningIn(const std::array<DashaPeriod, 9>& subs, double daysFromBirth) {
+  for (std::size_t j = 0; j < subs.size(); ++j)
+    if (daysFromBirth < subs[j].EndDaysFromBirth) return j;
+  return subs.size() - 1;
+}
+
 }  // namespace
 
 std::array<Mahadasha, 9> VimshottariDashas(double moonSiderealLongitudeDeg) {
@@ -55,16 +75,11 @@ std::array<Mahadasha, 9> VimshottariDashas(double moonSiderealLongitudeDeg) {
     const double length = DaysOf(lord);
     Mahadasha& m = result[static_cast<std::size_t>(i)];
     m.Period = {lord, at, at + length};
-    // Each sub-period takes the mahadasha's share in proportion to its lord's 120-year part.
-    double sub = at;
-    for (int j = 0; j < 9; ++j) {
-      const int subLord = (lord + j) % 9;
-      const double subLength =
-          length * kDashaLords[static_cast<std::size_t>(subLord)].Years / 120.0;
-      m.Antardashas[static_cast<std::size_t>(j)] = {subLord, sub, sub + subLength};
-      sub += subLength;
+    SubdividePeriod(m.Period, length, m.Antardashas);
+    for (std::size_t j = 0; j < 9; ++j) {
+      const DashaPeriod& a = m.Antardashas[j];
+      SubdividePeriod(a, a.EndDaysFromBirth - a.StartDaysFromBirth, m.Pratyantardashas[j]);
     }
-    m.Antardashas[8].EndDaysFromBirth = at + length;
     at += length;
   }
   return result;
@@ -105,11 +120,8 @@ std::optional<RunningDasha> RunningDashaAt(const std::array<Mahadasha, 9>& dasha
   for (std::size_t i = 0; i < dashas.size(); ++i) {
     const DashaPeriod& p = dashas[i].Period;
     if (daysFromBirth < p.StartDaysFromBirth || daysFromBirth >= p.EndDaysFromBirth) continue;
-    const auto& subs = dashas[i].Antardashas;
-    for (std::size_t j = 0; j < subs.size(); ++j) {
-      if (daysFromBirth < subs[j].EndDaysFromBirth) return RunningDasha{i, j};
-    }
-    return RunningDasha{i, subs.size() - 1};
+    const std::size_t j = RunningIn(dashas[i].Antardashas, daysFromBirth);
+    return RunningDasha{i, j, RunningIn(dashas[i].Pratyantardashas[j], daysFromBirth)};
   }
   return std::nullopt;
 }

@@ -42,6 +42,9 @@ struct DashaPeriod {
 struct Mahadasha {
   DashaPeriod Period;
   std::array<DashaPeriod, 9> Antardashas;
+  // The third level: Pratyantardashas[j] are the nine periods of Antardashas[j], from its
+  // own lord on, each its share of the antardasha as the antardasha is of the mahadasha.
+  std::array<std::array<DashaPeriod, 9>, 9> Pratyantardashas;
 };
 
 struct DashaBalance {
@@ -68,11 +71,13 @@ DashaBalance VimshottariBalance(double moonSiderealLongitudeDeg);
 std::array<Mahadasha, 9> VimshottariDashas(const ChartRecord& sidereal);
 DashaBalance VimshottariBalance(const ChartRecord& sidereal);
 
-// The mahadasha and antardasha (indexes into the array and into its Antardashas) running
-// the given number of days after birth; none before birth or after the 120 years.
+// The mahadasha, antardasha and pratyantardasha (indexes into the array, its Antardashas and
+// the matching row of Pratyantardashas) running the given number of days after birth; none
+// before birth or after the 120 years.
 struct RunningDasha {
   std::size_t Mahadasha;
   std::size_t Antardasha;
+  std::size_t Pratyantardasha = 0;
 };
 std::optional<RunningDasha> RunningDashaAt(const std::array<Mahadasha, 9>& dashas,
                                            double daysFromBirth);

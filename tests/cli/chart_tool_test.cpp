@@ -666,6 +666,96 @@ TEST(ChartToolJsonTest, DashaFromTheMoonsNakshatraDatedFromTheLocalBirth) {
   EXPECT_EQ(json.at("dashaBalance"), wantBalance);
 }
 
+// The Delhi birth with precise positions, asked for by name whatever the default: the Sun at
+// 60.6597 and the Moon at 90.2491 sidereal (Lahiri), as swetest -sid1 has them.
+nlohmann::json DelhiPreciseJson() {
+  std::vector<std::string_view> args = Delhi();
+  args.push_back("--json");
+  args.push_back("--precise");
+  const ToolResult r = RunTool(args);
+  EXPECT_EQ(r.ExitStatus, kExitOk);
+  return nlohmann::json::parse(r.Out);
+}
+
+TEST(ChartToolJsonTest, SixteenDivisionsTheNewOnesBesideTheOldSix) {
+  const nlohmann::json json = DelhiPreciseJson();
+  const auto& d = json.at("divisional");
+  ASSERT_EQ(d.size(), 16u);
+  for (const auto& [key, signs] : d.items()) ASSERT_EQ(signs.size(), 10u) << key;
+  // Sun 00 Gem 39 (0.66 degrees into an odd, dual sign); ascendant 06 Leo 31.
+  EXPECT_EQ(d["D1"]["Sun"], "Gemini");
+  EXPECT_EQ(d["D4"]["Sun"], "Gemini");
+  EXPECT_EQ(d["D16"]["Sun"], "Sagittarius");     // a dual sign counts from Sagittarius
+  EXPECT_EQ(d["D20"]["Sun"], "Leo");             // ... from Leo
+  EXPECT_EQ(d["D24"]["Sun"], "Leo");             // an odd sign from Leo
+  EXPECT_EQ(d["D27"]["Sun"], "Libra");           // an air sign from Libra
+  EXPECT_EQ(d["D30"]["Sun"], "Aries");           // Mars rules the first five degrees
+  EXPECT_EQ(d["D30"]["Ascendant"], "Aquarius");  // Saturn's five to ten
+  EXPECT_EQ(d["D40"]["Sun"], "Aries");           // odd from Aries, the first part
+  EXPECT_EQ(d["D45"]["Sun"], "Sagittarius");     // dual from Sagittarius, the first part
+  EXPECT_EQ(d["D60"]["Sun"], "Cancer");          // the second half degree after Gemini
+}
+
+TEST(ChartToolJsonTest, PratyantardashasInsideEachAntardasha) {
+  const nlohmann::json json = DelhiPreciseJson();
+  for (const auto& mahadasha : json.at("dasha")) {
+    for (const auto& antardasha : mahadasha.at("antardashas")) {
+      const auto& thirds = antardasha.at("pratyantardashas");
+      ASSERT_EQ(thirds.size(), 9u);
+      EXPECT_EQ(thirds[0]["lord"], antardasha["lord"]);
+      EXPECT_EQ(thirds[0]["start"], antardasha["start"]);
+      EXPECT_EQ(thirds[8]["end"], antardasha["end"]);
+    }
+  }
+  // Jupiter / Jupiter / Saturn follows Jupiter / Jupiter / Jupiter's 16 x 16 x 16 / 14400
+  // years (104 days) from 27 February 1968.
+  EXPECT_EQ(json["dasha"][0]["antardashas"][0]["start"], "1968-02-27");
+  EXPECT_EQ(json["dasha"][0]["antardashas"][0]["pratyantardashas"][1]["lord"], "Saturn");
+  EXPECT_EQ(json["dasha"][0]["antardashas"][0]["pratyantardashas"][1]["start"], "1968-06-10");
+}
+
+TEST(ChartToolJsonTest, PanchangaOfTheBirth) {
+  const nlohmann::json json = DelhiPreciseJson();
+  // 15 June 1980, 10:30 in New Delhi: the Moon 29.59 degrees ahead of the Sun (the third
+  // tithi of the bright half, the fifth karana), the two sidereal longitudes adding up to
+  // 150.91 (the twelfth yoga), a Sunday morning well after the 05:27 sunrise.
+  const nlohmann::json want = nlohmann::json::parse(R"({
+    "tithi": {"number": 3, "name": "Tritiya", "paksha": "Shukla"},
+    "vara": {"name": "Ravivara", "weekday": "Sunday", "bornBeforeSunrise": false},
+    "nakshatra": {"number": 7, "name": "Punarvasu", "pada": 4},
+    "yoga": {"number": 12, "name": "Dhruva"},
+    "karana": {"number": 5, "name": "Taitila"},
+    "sunrise": "05:27:09", "sunset": "19:16:02",
+    "sunAboveHorizonAllDay": false, "sunBelowHorizonAllDay": false})");
+  EXPECT_EQ(json.at("panchanga"), want);
+}
+
+TEST(ChartToolJsonTest, AshtakavargaTotalsAndStatus) {
+  const nlohmann::json json = DelhiPreciseJson();
+  const auto& a = json.at("ashtakavarga");
+  EXPECT_EQ(a.at("sarvashtakavarga").at("total"), 337);
+  int sum = 0;
+  for (int bindus : a["sarvashtakavarga"]["bindus"]) sum += bindus;
+  EXPECT_EQ(sum, 337);
+  const std::pair<const char*, int> totals[] = {{"Sun", 48},     {"Moon", 49},    {"Mars", 39},
+                                                {"Mercury", 54}, {"Jupiter", 56}, {"Venus", 52},
+                                                {"Saturn", 39}};
+  for (const auto& [planet, total] : totals) {
+    EXPECT_EQ(a.at("bhinnashtakavarga").at(planet).at("total"), total) << planet;
+    EXPECT_EQ(a["bhinnashtakavarga"][planet].at("givers").size(), 8u) << planet;
+  }
+  const auto& status = json.at("planetStatus");
+  ASSERT_EQ(status.size(), 9u);
+  EXPECT_EQ(status["Moon"]["dignity"], "own");      // 00 Can 14
+  EXPECT_EQ(status["Saturn"]["dignity"], "enemy");  // in the Sun's Leo
+  EXPECT_EQ(status["Venus"]["combust"], true);
+  // At its inferior conjunction Venus moves backwards; the Sun never does, the mean node always.
+  EXPECT_EQ(status["Venus"]["retrograde"], true);
+  EXPECT_EQ(status["Sun"]["retrograde"], false);
+  EXPECT_EQ(status["Rahu"]["retrograde"], true);  // a sixth of a degree from the Sun
+  EXPECT_TRUE(status["Rahu"]["dignity"].is_null());
+}
+
 // The "place" object of --json for births given by place or IANA zone: the zone in force
 // on the local date and time, from the tz database.
 struct PlaceCase {

@@ -263,6 +263,33 @@ class ReportTest : public QObject {
     QVERIFY(!wheel.contains(QStringLiteral("Navamsa")));
   }
 
+  void reportHoldsTheJyotishTables() {
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+    ChartsShown f(BirthEntry{}, {Chart::South});
+    f.app->SetClassicFormulas(true);
+    f.Click(f.main()->cmdBack);
+    f.Click(f.form().cmdCalculate);
+    f.Export(pdf);
+    const QString all = BodyText(pdf, QStringLiteral("Asha Rao"));
+    // The positions with their status, the three dasha levels, the panchanga, the sixteen
+    // divisions and the ashtakavarga of the Delhi birth.
+    QVERIFY(all.contains(
+        QStringLiteral("Shukra / Venus 01 Gem 06 Friend's sign, retrograde, combust")));
+    QVERIFY(all.contains(QStringLiteral("Rahu / North Node 28 Can 35 retrograde")));
+    QVERIFY(all.contains(QStringLiteral("Chandra / Moon 00 Can 13 Own sign")));
+    QVERIFY(all.contains(QStringLiteral("Pratyantardashas from")));
+    QVERIFY(all.contains(QStringLiteral("Ju 10.03.68, Sa 22.06.68")));
+    QVERIFY(all.contains(QStringLiteral("Tithi Shukla Tritiya (3)")));
+    QVERIFY(all.contains(QStringLiteral("Vara Ravivara (Sunday)")));
+    QVERIFY(all.contains(QStringLiteral("Sunrise 05:27:09 Sunset 19:16:02")));
+    QVERIFY(all.contains(QStringLiteral("D40 D45 D60")));
+    QVERIFY(
+        all.contains(QStringLiteral("Ascendant Leo Leo Leo Leo Vir Tau Lib Lib Sco Ari Cap Vir "
+                                    "Aqu Sag Tau Vir")));
+    QVERIFY(all.contains(QStringLiteral("Sarva 35 35 36 17 28 24 27 30 24 28 24 29 337")));
+  }
+
   void failedExportSaysWhyAndLeavesNoFile_data() {
     QTest::addColumn<QString>("file");
     QTest::newRow("folder that does not exist") << QStringLiteral("missing/report.pdf");

@@ -66,6 +66,16 @@ int main(int argc, char** argv) {
   Save(panel, "interpretation-nakshatra-features");
   panel.SSTab1->setCurrentIndex(panel.SSTab1->indexOf(f.chart().dashaPage));
   Save(panel, "interpretation-dasha");
+  const std::pair<QWidget*, const char*> jyotish[] = {
+      {f.chart().panchangaPage, "jyotish-panchanga"},
+      {f.chart().planetStatusPage, "jyotish-planets"},
+      {f.chart().vargaPage, "jyotish-vargas"},
+      {f.chart().ashtakavargaPage, "jyotish-ashtakavarga"}};
+  panel.SSTab1->setCurrentIndex(panel.SSTab1->indexOf(f.chart().jyotishTabs));
+  for (const auto& [page, name] : jyotish) {
+    f.chart().jyotishTabs->setCurrentWidget(page);
+    Save(panel, name);
+  }
   panel.SSTab1->setCurrentIndex(panel.SSTab1->indexOf(f.chart().manglikPage));
   Save(panel, "interpretation-manglik");
 

@@ -158,5 +158,78 @@ INSTANTIATE_TEST_SUITE_P(Days, RunningDashaTest, testing::ValuesIn(kRunning),
                            return std::string(info.param.Name);
                          });
 
+struct PratyantarCase {
+  const char* Name;
+  double moonDeg;  // a nakshatra start, so the first mahadasha runs whole from birth
+  std::size_t mahadasha, antardasha, pratyantardasha;
+  int wantLord;
+  double wantYears;  // A x B x C / 14400 years, the classical rule of the third level
+};
+
+// Lords by index: 0 Ketu 7, 1 Venus 20, 2 Sun 6, 3 Moon 10, 4 Mars 7, 5 Rahu 18, 6 Jupiter 16,
+// 7 Saturn 19, 8 Mercury 17 years.
+constexpr PratyantarCase kPratyantars[] = {
+    {"KetuKetuKetuIsTheFirst", 0.0, 0, 0, 0, 0, 7.0 * 7 * 7 / 14400},
+    {"KetuKetuVenusFollows", 0.0, 0, 0, 1, 1, 7.0 * 7 * 20 / 14400},
+    {"KetuVenusStartsFromVenus", 0.0, 0, 1, 0, 1, 7.0 * 20 * 20 / 14400},
+    {"KetuVenusLastIsKetu", 0.0, 0, 1, 8, 0, 7.0 * 20 * 7 / 14400},
+    {"JupiterJupiterJupiter", 6 * 360.0 / 27, 0, 0, 0, 6, 16.0 * 16 * 16 / 14400},
+    {"SunSunSunIsTheShortestOfItsKind", 2 * 360.0 / 27, 0, 0, 0, 2, 6.0 * 6 * 6 / 14400},
+    {"SunMoonMarsInTheSunsMahadasha", 2 * 360.0 / 27, 0, 1, 1, 4, 6.0 * 10 * 7 / 14400},
+    {"SaturnMercuryKetu", 7 * 360.0 / 27, 0, 1, 1, 0, 19.0 * 17 * 7 / 14400},
+};
+
+class PratyantardashaTest : public testing::TestWithParam<PratyantarCase> {};
+
+TEST_P(PratyantardashaTest, LordAndLengthFollowTheThreeLords) {
+  const PratyantarCase& p = GetParam();
+  const auto dashas = VimshottariDashas(p.moonDeg);
+  const DashaPeriod& q = dashas[p.mahadasha].Pratyantardashas[p.antardasha][p.pratyantardasha];
+  EXPECT_EQ(q.LordIndex, p.wantLord);
+  EXPECT_NEAR((q.EndDaysFromBirth - q.StartDaysFromBirth) / kDashaDaysPerYear, p.wantYears, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lords, PratyantardashaTest, testing::ValuesIn(kPratyantars),
+                         [](const testing::TestParamInfo<PratyantarCase>& info) {
+                           return std::string(info.param.Name);
+                         });
+
+class PratyantarTilingTest : public testing::TestWithParam<double> {};
+
+TEST_P(PratyantarTilingTest, NinePeriodsFillEachAntardashaFromItsOwnLord) {
+  for (const Mahadasha& m : VimshottariDashas(GetParam())) {
+    for (std::size_t j = 0; j < 9; ++j) {
+      const DashaPeriod& a = m.Antardashas[j];
+      const auto& subs = m.Pratyantardashas[j];
+      EXPECT_EQ(subs[0].LordIndex, a.LordIndex);
+      EXPECT_EQ(subs[0].StartDaysFromBirth, a.StartDaysFromBirth);
+      EXPECT_EQ(subs[8].EndDaysFromBirth, a.EndDaysFromBirth);
+      for (std::size_t k = 1; k < 9; ++k) {
+        EXPECT_EQ(subs[k].LordIndex, (a.LordIndex + static_cast<int>(k)) % 9);
+        EXPECT_EQ(subs[k].StartDaysFromBirth, subs[k - 1].EndDaysFromBirth);
+      }
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Moons, PratyantarTilingTest, testing::Values(0.0, 47.3, 200.0, 359.999));
+
+TEST(RunningDashaTest, FindsThePratyantardashaToo) {
+  // Moon at 0: Ketu / Ketu / Ketu for 7 x 7 x 7 / 14400 years, then Ketu / Ketu / Venus.
+  const auto dashas = VimshottariDashas(0.0);
+  const double kkk = 7.0 * 7 * 7 / 14400 * kDashaDaysPerYear;
+  const auto first = RunningDashaAt(dashas, kkk - 0.01);
+  ASSERT_TRUE(first);
+  EXPECT_EQ(first->Pratyantardasha, 0u);
+  const auto second = RunningDashaAt(dashas, kkk + 0.01);
+  ASSERT_TRUE(second);
+  EXPECT_EQ(second->Antardasha, 0u);
+  EXPECT_EQ(second->Pratyantardasha, 1u);
+  const auto last = RunningDashaAt(dashas, 7 * 365.25 - 0.01);
+  ASSERT_TRUE(last);
+  EXPECT_EQ(last->Antardasha, 8u);
+  EXPECT_EQ(last->Pratyantardasha, 8u);
+}
+
 }  // namespace
 }  // namespace velmora

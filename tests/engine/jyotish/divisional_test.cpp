@@ -64,6 +64,45 @@ constexpr DivisionCase kCases[] = {
     {"DwadasamsaAriesStartIsAries", Division::D12, 0.0, 0},
     {"DwadasamsaAriesLastOfFirstPartIsAries", Division::D12, 2.499, 0},
     {"DwadasamsaLeoEndIsCancer", Division::D12, 149.999, 3},
+    // The ten divisions beyond the first six, each at its part edges (Brihat Parashara Hora
+    // Shastra, ch. 6).
+    {"RashiIsTheSignItself", Division::D1, 245.0, 8},
+    {"ChaturthamsaAriesSecondPartIsCancer", Division::D4, 7.5, 3},
+    {"ChaturthamsaAriesLastPartIsCapricorn", Division::D4, 29.999, 9},
+    {"ChaturthamsaTaurusStartIsTaurus", Division::D4, 30.0, 1},
+    {"ShodasamsaAriesStartIsAries", Division::D16, 0.0, 0},
+    {"ShodasamsaTaurusStartIsLeo", Division::D16, 30.0, 4},
+    {"ShodasamsaGeminiStartIsSagittarius", Division::D16, 60.0, 8},
+    {"ShodasamsaAriesEndIsCancer", Division::D16, 29.999, 3},
+    {"VimsamsaTaurusStartIsSagittarius", Division::D20, 30.0, 8},
+    {"VimsamsaGeminiStartIsLeo", Division::D20, 60.0, 4},
+    {"VimsamsaAriesSecondPartIsTaurus", Division::D20, 1.5, 1},
+    {"ChaturvimsamsaAriesStartIsLeo", Division::D24, 0.0, 4},
+    {"ChaturvimsamsaTaurusStartIsCancer", Division::D24, 30.0, 3},
+    {"ChaturvimsamsaAriesEndIsCancer", Division::D24, 29.999, 3},
+    {"SaptavimsamsaTaurusStartIsCancer", Division::D27, 30.0, 3},
+    {"SaptavimsamsaCancerStartIsCapricorn", Division::D27, 90.0, 9},
+    {"SaptavimsamsaAriesEndIsGemini", Division::D27, 29.999, 2},
+    {"TrimsamsaAriesFirstFiveDegreesIsAries", Division::D30, 4.999, 0},
+    {"TrimsamsaAriesFifthDegreeIsAquarius", Division::D30, 5.0, 10},
+    {"TrimsamsaAriesTenthDegreeIsSagittarius", Division::D30, 10.0, 8},
+    {"TrimsamsaAriesEighteenthDegreeIsGemini", Division::D30, 18.0, 2},
+    {"TrimsamsaAriesLastSpanIsLibra", Division::D30, 29.999, 6},
+    {"TrimsamsaTaurusFirstSpanIsTaurus", Division::D30, 34.0, 1},
+    {"TrimsamsaTaurusFifthDegreeIsVirgo", Division::D30, 35.0, 5},
+    {"TrimsamsaTaurusTwelfthDegreeIsPisces", Division::D30, 42.0, 11},
+    {"TrimsamsaTaurusTwentiethDegreeIsCapricorn", Division::D30, 50.0, 9},
+    {"TrimsamsaTaurusLastSpanIsScorpio", Division::D30, 59.999, 7},
+    {"KhavedamsaAriesStartIsAries", Division::D40, 0.0, 0},
+    {"KhavedamsaTaurusStartIsLibra", Division::D40, 30.0, 6},
+    {"KhavedamsaAriesEndIsCancer", Division::D40, 29.999, 3},
+    {"AkshavedamsaLeoStartIsLeo", Division::D45, 120.0, 4},
+    {"AkshavedamsaVirgoStartIsSagittarius", Division::D45, 150.0, 8},
+    {"AkshavedamsaAriesEndIsSagittarius", Division::D45, 29.999, 8},
+    {"ShashtiamsaAriesSecondHalfDegreeIsTaurus", Division::D60, 0.5, 1},
+    {"ShashtiamsaLeoFirstHalfDegreeIsLeo", Division::D60, 120.25, 4},
+    {"ShashtiamsaAriesEndIsPisces", Division::D60, 29.999, 11},
+    {"ShashtiamsaCapricornSixthDegreeIsCapricorn", Division::D60, 276.0, 9},
 };
 
 class DivisionalSignTest : public testing::TestWithParam<DivisionCase> {};
@@ -106,6 +145,15 @@ TEST(DivisionalCellsTest, NavamsaCellsListAscFirstThenBodiesInTableOrder) {
                           "",
                           ""};
   EXPECT_EQ(cells, want);
+}
+
+// The navamsa's and the saptavimsamsa's starting signs are the ones that make their parts run
+// on through the zodiac without a break, so the part counted from 0 Aries gives the sign.
+TEST(DivisionalSignTest, NavamsaAndSaptavimsamsaRunOnThroughTheZodiac) {
+  for (double lon = 0.05; lon < 360.0; lon += 0.1) {
+    EXPECT_EQ(DivisionalSign(Division::D9, lon), static_cast<int>(lon * 9 / 30) % 12) << lon;
+    EXPECT_EQ(DivisionalSign(Division::D27, lon), static_cast<int>(lon * 27 / 30) % 12) << lon;
+  }
 }
 
 TEST(DivisionalCellsTest, EveryDivisionPlacesTheAscendantAndAllNineBodies) {
