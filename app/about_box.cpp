@@ -10,8 +10,8 @@
 #include "ui/link_label.h"
 #include "ui/platform.h"
 #include "ui/ui_style.h"
-#include "velmora/version.h"
 #include "ui/web_links.h"
+#include "velmora/version.h"
 
 namespace velmora {
 AboutBox::AboutBox(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {

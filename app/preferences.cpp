@@ -26,6 +26,11 @@ constexpr StoredValue<AyanamsaSystem> kAyanamsas[] = {
     {AyanamsaSystem::Yukteshwar, "Yukteshwar"},
     {AyanamsaSystem::FaganBradley, "FaganBradley"}};
 constexpr StoredValue<LunarNode> kNodes[] = {{LunarNode::Mean, "Mean"}, {LunarNode::True, "True"}};
+constexpr StoredValue<HouseSystem> kHouseSystems[] = {
+    {HouseSystem::Placidus, "Placidus"},  {HouseSystem::Koch, "Koch"},
+    {HouseSystem::Porphyry, "Porphyry"},  {HouseSystem::Regiomontanus, "Regiomontanus"},
+    {HouseSystem::Campanus, "Campanus"},  {HouseSystem::Equal, "Equal"},
+    {HouseSystem::WholeSign, "WholeSign"}};
 
 // One preference: its key, and how its value goes to and from the file's text.
 struct PreferenceKey {
@@ -59,6 +64,9 @@ constexpr PreferenceKey kPreferenceKeys[] = {
     KeyOf<&Preferences::Positions, kPositionSources>("Positions/Source"),
     KeyOf<&Preferences::Ayanamsa, kAyanamsas>("Positions/Ayanamsa"),
     KeyOf<&Preferences::Node, kNodes>("Positions/Node"),
+    KeyOf<&Preferences::Houses, kHouseSystems>("Western/Houses"),
+    KeyOf<&Preferences::ClassicWheel, kSwitches>("Western/ClassicWheel"),
+    KeyOf<&Preferences::MinorAspects, kSwitches>("Western/MinorAspects"),
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "display/chart_window.h"
 #include "engine/chart.h"
+#include "input/western_chart_command.h"
 
 class QSettings;
 
@@ -16,8 +17,15 @@ struct Preferences {
   PositionSource Positions = PositionSource::Precise;
   AyanamsaSystem Ayanamsa = AyanamsaSystem::Lahiri;
   LunarNode Node = LunarNode::Mean;
+  // The Western chart's.
+  HouseSystem Houses = HouseSystem::Placidus;
+  bool ClassicWheel = false;
+  bool MinorAspects = false;
 
   EngineOptions Engine() const { return {Positions, Node, Ayanamsa}; }
+  WesternView Western() const {
+    return {{Houses, MinorAspects ? AspectKinds::All() : AspectKinds::Defaults()}, ClassicWheel};
+  }
   bool operator==(const Preferences&) const = default;
 };
 

@@ -54,7 +54,7 @@ MainWindow& VelmoraApp::EnsureMainWindow() {
     connect(mainWindow_, &MainWindow::exitRequested, this, &VelmoraApp::Exit);
     connect(mainWindow_, &MainWindow::aboutRequested, this, [this] { ShowAbout(mainWindow_); });
     connect(mainWindow_, &MainWindow::matchRequested, this, &VelmoraApp::ShowMatchWindow);
-    mainWindow_->ShowPositionChoices(preferences_.Engine());
+    ShowChoices();
     mainWindow_->chartWindow().SetLagnaOnTop(preferences_.LagnaOnTop);
     connect(mainWindow_, &MainWindow::classicFormulasChosen, this, &VelmoraApp::SetClassicFormulas);
     connect(mainWindow_, &MainWindow::ayanamsaChosen, this, &VelmoraApp::SetAyanamsa);
@@ -70,9 +70,6 @@ MainWindow& VelmoraApp::EnsureMainWindow() {
       now.LagnaOnTop = on;
       Remember(now);
     });
-    mainWindow_->mnuHouses[static_cast<std::size_t>(westernView_.Options.Houses)]->setChecked(true);
-    mainWindow_->mnuClassicWheel->setChecked(westernView_.ClassicWheel);
-    mainWindow_->mnuMinorAspects->setChecked(westernView_.Options.Aspects == AspectKinds::All());
     connect(mainWindow_, &MainWindow::minorAspectsChosen, this, &VelmoraApp::SetMinorAspects);
     connect(mainWindow_, &MainWindow::houseSystemChosen, this, &VelmoraApp::SetHouseSystem);
     connect(mainWindow_, &MainWindow::classicWheelChosen, this, &VelmoraApp::SetClassicWheel);
@@ -87,25 +84,28 @@ void VelmoraApp::IndianChart(ChartStyle style) {
 }
 
 void VelmoraApp::WesternChart() {
-  if (Command2_Click(*form_, tables_, tropical_, *this, engineOptions_, westernView_))
+  if (Command2_Click(*form_, tables_, tropical_, *this, engineOptions_, preferences_.Western()))
     shown_ = ShownChart::Western;
 }
 
 void VelmoraApp::SetHouseSystem(HouseSystem system) {
-  westernView_.Options.Houses = system;
-  if (mainWindow_) mainWindow_->mnuHouses[static_cast<std::size_t>(system)]->setChecked(true);
+  Preferences now = preferences_;
+  now.Houses = system;
+  Remember(now);
   if (shown_ == ShownChart::Western) RecomputeShownChart();
 }
 
 void VelmoraApp::SetMinorAspects(bool minor) {
-  westernView_.Options.Aspects = minor ? AspectKinds::All() : AspectKinds::Defaults();
-  if (mainWindow_) mainWindow_->mnuMinorAspects->setChecked(minor);
+  Preferences now = preferences_;
+  now.MinorAspects = minor;
+  Remember(now);
   if (shown_ == ShownChart::Western) RecomputeShownChart();
 }
 
 void VelmoraApp::SetClassicWheel(bool classic) {
-  westernView_.ClassicWheel = classic;
-  if (mainWindow_) mainWindow_->mnuClassicWheel->setChecked(classic);
+  Preferences now = preferences_;
+  now.ClassicWheel = classic;
+  Remember(now);
   if (shown_ == ShownChart::Western) RecomputeShownChart();
 }
 
@@ -135,7 +135,7 @@ void VelmoraApp::RestoreDefaults() {
   preferences_ = Preferences{};
   engineOptions_ = preferences_.Engine();
   if (!mainWindow_) return;
-  mainWindow_->ShowPositionChoices(preferences_.Engine());
+  ShowChoices();
   mainWindow_->chartWindow().SetLagnaOnTop(preferences_.LagnaOnTop);
   // The drawing switches back too, unless a Western chart is shown, which has none to choose.
   if (shown_ == ShownChart::Indian) mainWindow_->StyleSwitch(preferences_.Style);
@@ -146,7 +146,15 @@ void VelmoraApp::Remember(const Preferences& now) {
   WriteChangedPreferences(platform_.Settings(), preferences_, now);
   preferences_ = now;
   engineOptions_ = preferences_.Engine();
-  if (mainWindow_) mainWindow_->ShowPositionChoices(preferences_.Engine());
+  if (mainWindow_) ShowChoices();
+}
+
+void VelmoraApp::ShowChoices() {
+  MainWindow& m = *mainWindow_;
+  m.ShowPositionChoices(preferences_.Engine());
+  m.mnuHouses[static_cast<std::size_t>(preferences_.Houses)]->setChecked(true);
+  m.mnuClassicWheel->setChecked(preferences_.ClassicWheel);
+  m.mnuMinorAspects->setChecked(preferences_.MinorAspects);
 }
 
 void VelmoraApp::RecomputeShownChart() {

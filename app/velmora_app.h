@@ -62,7 +62,7 @@ class VelmoraApp : public QObject, public ChartWindowHost {
   // The View menu's "Minor aspects": the quincunx, semi-sextile, semi-square,
   // sesquiquadrate and quintile as well, kept the same way.
   void SetMinorAspects(bool minor);
-  const WesternView& westernView() const { return westernView_; }
+  WesternView westernView() const { return preferences_.Western(); }
 
   void IndianChart(ChartStyle style);
   void WesternChart();
@@ -86,6 +86,8 @@ class VelmoraApp : public QObject, public ChartWindowHost {
   void RecomputeShownChart();
   // Keeps a changed preference, in this run and on disk.
   void Remember(const Preferences& now);
+  // The View menu's ticks as the preferences say.
+  void ShowChoices();
 
   Platform& platform_;
   LookupTables tables_;
@@ -100,7 +102,6 @@ class VelmoraApp : public QObject, public ChartWindowHost {
   Preferences preferences_;
   // What preferences_ says of the positions; the Match window reads it at each match.
   EngineOptions engineOptions_;
-  WesternView westernView_;
   enum class ShownChart { None, Indian, Western };
   ShownChart shown_ = ShownChart::None;
 

@@ -201,6 +201,44 @@ class PrecisePositionsTest : public QObject {
     QCOMPARE(next.chart().lblPositions->text(), QStringLiteral("Classic formulas"));
   }
 
+  // The Western chart's house system, wheel and aspects are kept the same way.
+  void westernChoicesSurviveARestart() {
+    QTemporaryDir folder;
+    const QString settings = folder.filePath(QStringLiteral("velmora.conf"));
+    {
+      AppFixture first(StartWith::SavedPreferences, settings);
+      first.Fill(BirthEntry{});
+      first.Click(first.form().Command2);
+      MainWindow& m = *first.main();
+      m.mnuHouses[static_cast<std::size_t>(HouseSystem::Koch)]->trigger();
+      m.mnuMinorAspects->trigger();
+      m.mnuClassicWheel->trigger();
+      first.app->Exit();
+    }
+    AppFixture next(StartWith::SavedPreferences, settings);
+    next.Fill(BirthEntry{});
+    next.Click(next.form().Command2);
+    MainWindow& m = *next.main();
+    QVERIFY(m.mnuHouses[static_cast<std::size_t>(HouseSystem::Koch)]->isChecked());
+    QVERIFY(m.mnuMinorAspects->isChecked());
+    QVERIFY(m.mnuClassicWheel->isChecked());
+    QVERIFY(next.chart().picNatal->isVisible());
+    QCOMPARE(next.chart().lblHouseSystem->text(), QStringLiteral("Koch"));
+    QVERIFY(next.app->westernView().Options.Aspects == AspectKinds::All());
+    {
+      QSettings written(settings, QSettings::IniFormat);
+      QCOMPARE(written.value(QStringLiteral("Western/Houses")).toString(), QStringLiteral("Koch"));
+    }
+    // Back to the defaults, which are not written but forgotten.
+    m.mnuRestoreDefaults->trigger();
+    QVERIFY(m.mnuHouses[0]->isChecked());
+    QVERIFY(!m.mnuMinorAspects->isChecked());
+    QVERIFY(!m.mnuClassicWheel->isChecked());
+    QVERIFY(next.chart().picWestern->isVisible());
+    QSettings written(settings, QSettings::IniFormat);
+    QCOMPARE(written.allKeys(), QStringList());
+  }
+
   // A run that changes nothing writes nothing; a choice writes its own key and no other.
   void nothingIsWrittenUnasked() {
     AppFixture f(StartWith::SavedPreferences);
