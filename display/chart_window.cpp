@@ -243,22 +243,23 @@ void ChartWindow::CreateOtherDetails() {
 }
 
 void ChartWindow::CreateWesternPages() {
-  QTabWidget* tabs = fraInterpretation->SSTab1;
+  // One tab for the three, as for the jyotisha tables, so the row of tabs needs no scrolling.
+  westernTabs = new QTabWidget;
+  westernTabs->setObjectName(QStringLiteral("westernTabs"));
+  westernTabs->tabBar()->setFont(VerdanaFont(8.25, true));
   westernPositionsPage = new WesternPositionsPage;
-  tabs->addTab(westernPositionsPage, QStringLiteral("Western Positions"));
+  westernTabs->addTab(westernPositionsPage, QStringLiteral("Positions"));
   aspectGridPage = new AspectGridPage;
-  tabs->addTab(aspectGridPage, QStringLiteral("Aspects"));
+  westernTabs->addTab(aspectGridPage, QStringLiteral("Aspects"));
   tropicalSignsPage = new TropicalSignsPage;
-  tabs->addTab(tropicalSignsPage, QStringLiteral("Sun, Moon, Ascendant"));
+  westernTabs->addTab(tropicalSignsPage, QStringLiteral("Sun, Moon, Ascendant"));
+  fraInterpretation->SSTab1->addTab(westernTabs, QStringLiteral("Western"));
   SetWesternPagesVisible(false);
 }
 
 void ChartWindow::SetWesternPagesVisible(bool visible) {
   QTabWidget* tabs = fraInterpretation->SSTab1;
-  for (QWidget* page :
-       std::initializer_list<QWidget*>{westernPositionsPage, aspectGridPage, tropicalSignsPage}) {
-    tabs->setTabVisible(tabs->indexOf(page), visible);
-  }
+  tabs->setTabVisible(tabs->indexOf(westernTabs), visible);
 }
 
 void ChartWindow::CreatePositionTable() {
@@ -542,7 +543,8 @@ void ChartWindow::ShowWesternChart(const WesternChart& chart, bool classicWheel)
   tropicalSignsPage->Show(sign(WesternPoint::Sun), sign(WesternPoint::Moon),
                           sign(WesternPoint::Ascendant));
   SetWesternPagesVisible(true);
-  fraInterpretation->SSTab1->setCurrentWidget(westernPositionsPage);
+  fraInterpretation->SSTab1->setCurrentWidget(westernTabs);
+  westernTabs->setCurrentWidget(westernPositionsPage);
 }
 
 void SetIndianPlanetNames(ChartWindow& w) {

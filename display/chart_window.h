@@ -147,7 +147,9 @@ class ChartWindow : public QWidget {
   VargaPage* vargaPage;
   AshtakavargaPage* ashtakavargaPage;
   ManglikPage* manglikPage;
-  // The Western chart's pages, after the Dasha page; shown with a Western chart only.
+  // The "Western" tab, after the others and shown with a Western chart only: Positions,
+  // Aspects and Sun, Moon, Ascendant.
+  QTabWidget* westernTabs;
   WesternPositionsPage* westernPositionsPage;
   AspectGridPage* aspectGridPage;
   TropicalSignsPage* tropicalSignsPage;

@@ -44,10 +44,15 @@ class WesternWheelTest : public QObject {
     QVERIFY(w.picWestern->Chart().has_value());
     QCOMPARE(w.lblHouseSystem->text(), QStringLiteral("Placidus"));
     QTabWidget* tabs = w.fraInterpretation->SSTab1;
-    QCOMPARE(tabs->currentWidget(), w.westernPositionsPage);
-    for (QWidget* page : std::initializer_list<QWidget*>{w.westernPositionsPage, w.aspectGridPage,
-                                                         w.tropicalSignsPage}) {
-      QVERIFY(tabs->isTabVisible(tabs->indexOf(page)));
+    QCOMPARE(tabs->currentWidget(), w.westernTabs);
+    QCOMPARE(w.westernTabs->currentWidget(), w.westernPositionsPage);
+    QVERIFY(tabs->isTabVisible(tabs->indexOf(w.westernTabs)));
+    QCOMPARE(w.westernTabs->count(), 3);
+    // The whole row of tabs shows at the window's own size: no tab scrolled out of sight.
+    QTabBar* bar = tabs->tabBar();
+    for (int i = 0; i < bar->count(); ++i) {
+      if (bar->isTabVisible(i))
+        QVERIFY2(bar->rect().contains(bar->tabRect(i)), qPrintable(bar->tabText(i)));
     }
     const WesternChart& chart = *w.picWestern->Chart();
     QTableWidget* table = w.westernPositionsPage->tblPositions;
@@ -72,7 +77,7 @@ class WesternWheelTest : public QObject {
     // An Indian chart takes the Western pages away again.
     f.form().cmdCalculate->click();
     QVERIFY(!w.picWestern->isVisible());
-    QVERIFY(!tabs->isTabVisible(tabs->indexOf(w.westernPositionsPage)));
+    QVERIFY(!tabs->isTabVisible(tabs->indexOf(w.westernTabs)));
     QVERIFY(!w.lblHouseSystem->isVisible());
   }
 

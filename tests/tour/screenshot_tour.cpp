@@ -101,8 +101,9 @@ int main(int argc, char** argv) {
       {f.chart().aspectGridPage, "western-aspects"},
       {f.chart().tropicalSignsPage, "western-sun-moon-ascendant"}};
   InterpretationPanel& westernPanel = *f.chart().fraInterpretation;
+  westernPanel.SSTab1->setCurrentWidget(f.chart().westernTabs);
   for (const auto& [page, name] : westernPages) {
-    westernPanel.SSTab1->setCurrentWidget(page);
+    f.chart().westernTabs->setCurrentWidget(page);
     Save(westernPanel, name);
   }
   f.app->SetClassicWheel(true);
