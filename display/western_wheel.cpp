@@ -30,6 +30,9 @@ constexpr double kAspectRing = 0.395;  // the circle the aspect lines run across
 constexpr double kSignGlyph = 0.10;    // glyph sizes
 constexpr double kBodyGlyph = 0.092;
 constexpr double kLabelText = 0.050;  // text heights
+// The degree columns: about how far in they stand, and how much of the ring one takes.
+constexpr double kLabelRing = 0.62;
+constexpr double kLabelColumnSpan = 0.115;
 constexpr double kNumberText = 0.046;
 // Room left around the rim for the names of the four angles.
 constexpr double kRimShare = 0.93;
@@ -168,8 +171,8 @@ void PaintAngles(QPainter& p, const WheelFrame& f, const WesternChart& chart) {
 }
 
 // The degree within the sign and the minutes, with the retrograde mark: on one line where
-// the glyph stands left or right of the centre, as two lines along its radius above and
-// below it, so that close glyphs keep their numbers apart.
+// the glyph stands at the left or right end of the horizontal axis, where a column would
+// stand in the aspect lines' way, and else as a short column under the degree.
 QStringList DegreeLines(const PointPlace& place, bool oneLine) {
   const int minutes = static_cast<int>(place.LongitudeDeg * 60) % (30 * 60);
   const QString degrees = QStringLiteral("%1\u00B0").arg(minutes / 60);
@@ -179,33 +182,37 @@ QStringList DegreeLines(const PointPlace& place, bool oneLine) {
   return {degrees, rest};
 }
 
-// Writes the lines inwards from `outerRadius` along the ray at `angleDeg`, each taking as
-// much of the radius as its box covers in that direction.
+// Writes the lines as one upright block, centred on the ray at `angleDeg` and reaching out
+// to `outerRadius`: every label reads the same way up, and each stays on its own glyph's ray
+// wherever the glyph had to be moved to.
 void DrawAlongRadius(QPainter& p, const WheelFrame& f, double outerRadius, double angleDeg,
                      const QStringList& lines) {
   const double a = qDegreesToRadians(f.ScreenDeg(angleDeg));
-  const double c = std::fabs(std::cos(a));
-  const double s = std::fabs(std::sin(a));
   const QFontMetricsF metrics(p.font(), p.device());
-  double radius = outerRadius;
+  const double lineHeight = metrics.ascent() * 1.02;
+  double width = 0;
+  for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
+  const double height = lineHeight * static_cast<double>(lines.size());
+  // How far the block reaches along the ray from its middle.
+  const double extent = (width * std::fabs(std::cos(a)) + height * std::fabs(std::sin(a))) / 2;
+  const double middleRadius = outerRadius - extent;
+  const QPointF middle(f.Centre.x() + middleRadius * std::cos(a),
+                       f.Centre.y() - middleRadius * std::sin(a));
+  double top = middle.y() - height / 2;
   for (const QString& line : lines) {
-    const QSizeF size(metrics.horizontalAdvance(line), metrics.ascent() * 0.95);
-    const double extent = size.width() * c + size.height() * s;
-    const double middleRadius = radius - extent / 2;
-    const QPointF middle(f.Centre.x() + middleRadius * std::cos(a),
-                         f.Centre.y() - middleRadius * std::sin(a));
-    p.drawText(QRectF(middle.x() - size.width(), middle.y() - size.height(), 2 * size.width(),
-                      2 * size.height()),
+    p.drawText(QRectF(middle.x() - width, top - lineHeight / 2, 2 * width, 2 * lineHeight),
                Qt::AlignCenter, line);
-    radius = middleRadius - extent / 2 - f.Radius * 0.008;
+    top += lineHeight;
   }
 }
 
 void PaintBodies(QPainter& p, const WheelFrame& f, const WesternChart& chart,
                  const WheelGlyphs& glyphs) {
   const double r = f.Radius;
-  // Glyphs side by side need about their own width and a little room.
-  const double gapDeg = qRadiansToDegrees(kBodyGlyph * 1.25 / kGlyphRing);
+  // Glyphs side by side need about their own width and a little room, and so do the degree
+  // columns under them, nearer the centre, where a diagonal ray makes each take the most room.
+  const double gapDeg =
+      qRadiansToDegrees(std::max(kBodyGlyph * 1.25 / kGlyphRing, kLabelColumnSpan / kLabelRing));
   const auto marks = SpreadWheelMarks(chart, gapDeg);
   const QFont text = TextOfHeight(kLabelText * r);
   for (const WheelMark& m : marks) {
@@ -219,15 +226,13 @@ void PaintBodies(QPainter& p, const WheelFrame& f, const WesternChart& chart,
                f.At(kGlyphRing + kBodyGlyph * 0.5, m.DrawnAtDeg));
     glyphs.Body(m.Point).render(&p, f.Square(f.At(kGlyphRing, m.DrawnAtDeg), kBodyGlyph));
     const double a = qDegreesToRadians(f.ScreenDeg(m.DrawnAtDeg));
-    const bool sideways = std::fabs(std::cos(a)) > 0.6;
+    const bool sideways = std::fabs(std::cos(a)) > 0.92;
     // Below the glyph by its own half extent along the radius.
     const double glyphHalf = kBodyGlyph * r / 2 * (std::fabs(std::cos(a)) + std::fabs(std::sin(a)));
     p.setPen(place.Retrograde ? QColor(170, 30, 30) : kBodyInk);
     p.setFont(text);
-    // Read from the top down: below the centre the lines run upwards from the glyph.
-    QStringList lines = DegreeLines(place, sideways);
-    if (std::sin(a) < 0) std::reverse(lines.begin(), lines.end());
-    DrawAlongRadius(p, f, kGlyphRing * r - glyphHalf - r * 0.01, m.DrawnAtDeg, lines);
+    DrawAlongRadius(p, f, kGlyphRing * r - glyphHalf - r * 0.01, m.DrawnAtDeg,
+                    DegreeLines(place, sideways));
   }
 }
 
