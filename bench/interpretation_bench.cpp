@@ -1,9 +1,12 @@
 // Figures for the interpretation panel: reading the authored texts (once per run of the
-// program), the four fills of one chart, and the whole South chart command with them:
+// program), the four fills of one chart, the whole South chart command with them, and the
+// PDF report of a chart:
 //   build/bench/interpretation_bench
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "app/velmora_app.h"
@@ -86,6 +89,29 @@ void BM_SouthChartCommand(benchmark::State& state) {
 BENCHMARK(BM_SouthChartCommand)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+// File > Export Report As PDF on the South chart of the Delhi entry and its Western chart:
+// the whole paged report laid out, drawn and written to disk.
+void BM_ExportReportPdf(benchmark::State& state) {
+  test::ScriptedPlatform platform;
+  auto app = std::make_unique<VelmoraApp>(platform);
+  app->Start();
+  FillDelhi(app->form());
+  app->WesternChart();
+  app->IndianChart(ChartStyle::South);
+  QCoreApplication::processEvents();
+  QTemporaryDir folder;
+  const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+  for (auto _ : state) {
+    platform.SaveAnswers.push_back(pdf);
+    app->mainWindow()->mnuExportPdf->trigger();
+  }
+  if (!platform.Messages.empty() || !QFile::exists(pdf)) state.SkipWithError("no report written");
+}
+BENCHMARK(BM_ExportReportPdf)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
     ->ReportAggregatesOnly();
 
 // The first chart from the form: the command creates the main window with its chart window

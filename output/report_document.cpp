@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
+#include <QTextCursor>
 
 #include "ui/ui_style.h"
 #include "velmora/version.h"
@@ -59,7 +60,14 @@ std::optional<int> PaintReportDocument(QPagedPaintDevice& device,
   document.setDefaultFont(ReportFont(9.5));
   document.setPageSize(body.size());
   ReportWriter writer(document, objects, mm);
-  write(writer);
+  {
+    // One edit for the whole text: laid out once at the end, not again after every cell
+    // (each cell written into a table laid the whole table out anew).
+    QTextCursor batch(&document);
+    batch.beginEditBlock();
+    write(writer);
+    batch.endEditBlock();
+  }
 
   QPainter painter;
   if (!painter.begin(&device)) return std::nullopt;
