@@ -7,6 +7,7 @@
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 #include "ui/twips.h"
 
@@ -32,7 +33,7 @@ constexpr double kBodyGlyph = 0.092;
 constexpr double kLabelText = 0.050;  // text heights
 // The degree columns: about how far in they stand, and how much of the ring one takes.
 constexpr double kLabelRing = 0.62;
-constexpr double kLabelColumnSpan = 0.115;
+constexpr double kLabelColumnSpan = 0.135;
 constexpr double kNumberText = 0.046;
 // Room left around the rim for the names of the four angles.
 constexpr double kRimShare = 0.93;
@@ -292,6 +293,64 @@ QString AspectSymbol(AspectKind kind) {
   return QString::fromUtf16(StyleOf(kind).Symbol);
 }
 
+std::vector<double> SpreadOnCircle(const std::vector<double>& longitudesDeg, double gapDeg) {
+  const std::size_t n = longitudesDeg.size();
+  if (n < 2) return longitudesDeg;
+  gapDeg = std::min(gapDeg, 360.0 / static_cast<double>(n));
+  // Cut the circle in its widest empty stretch, so that no crowd is split in two, and lay
+  // the points out on a line from there.
+  std::size_t first = 0;
+  double widest = -1;
+  for (std::size_t i = 0; i < n; ++i) {
+    const double empty = Forward(longitudesDeg[(i + n - 1) % n], longitudesDeg[i]);
+    if (empty > widest) {
+      widest = empty;
+      first = i;
+    }
+  }
+  std::vector<double> line(n);
+  for (std::size_t k = 0; k < n; ++k) {
+    line[k] = longitudesDeg[first] + Forward(longitudesDeg[first], longitudesDeg[(first + k) % n]);
+  }
+  // Points too close form a crowd, drawn evenly `gapDeg` apart about the crowd's mean degree;
+  // crowds that then run into each other become one, until none do. Nothing overtakes
+  // anything, and a crowd moves only as far as it must.
+  struct Crowd {
+    std::size_t Begin, End;  // [Begin, End) of `line`
+    double Sum;              // of the members' own degrees
+  };
+  const auto start = [gapDeg](const Crowd& c) {
+    const auto count = static_cast<double>(c.End - c.Begin);
+    return c.Sum / count - gapDeg * (count - 1) / 2;
+  };
+  const auto finish = [&](const Crowd& c) {
+    return start(c) + gapDeg * static_cast<double>(c.End - c.Begin - 1);
+  };
+  std::vector<Crowd> crowds;
+  for (std::size_t k = 0; k < n; ++k) {
+    crowds.push_back({k, k + 1, line[k]});
+    while (crowds.size() > 1) {
+      const Crowd last = crowds.back();
+      Crowd& before = crowds[crowds.size() - 2];
+      if (finish(before) + gapDeg <= start(last) + 1e-9) break;
+      before.End = last.End;
+      before.Sum += last.Sum;
+      crowds.pop_back();
+    }
+  }
+  // Around the back of the circle the last crowd may now reach the first: then all are one.
+  if (crowds.size() > 1 && finish(crowds.back()) + gapDeg > start(crowds.front()) + 360 + 1e-9)
+    crowds = {{0, n, std::accumulate(line.begin(), line.end(), 0.0)}};
+  std::vector<double> drawn(n);
+  for (const Crowd& c : crowds) {
+    for (std::size_t k = c.Begin; k < c.End; ++k) {
+      const double at = start(c) + gapDeg * static_cast<double>(k - c.Begin);
+      drawn[(first + k) % n] = std::fmod(std::fmod(at, 360.0) + 360.0, 360.0);
+    }
+  }
+  return drawn;
+}
+
 std::vector<WheelMark> SpreadWheelMarks(const WesternChart& chart, double gapDeg) {
   std::vector<WheelMark> marks;
   for (WesternPoint p : kRingBodies) {
@@ -303,23 +362,10 @@ std::vector<WheelMark> SpreadWheelMarks(const WesternChart& chart, double gapDeg
   marks.push_back({WesternPoint::SouthNode, south, south});
   std::sort(marks.begin(), marks.end(),
             [](const WheelMark& a, const WheelMark& b) { return a.LongitudeDeg < b.LongitudeDeg; });
-  // Neighbours too close are pushed apart evenly, over and over, until none is: a crowd
-  // spreads symmetrically about its middle.
-  const std::size_t n = marks.size();
-  for (int pass = 0; pass < 200; ++pass) {
-    bool moved = false;
-    for (std::size_t i = 0; i < n; ++i) {
-      WheelMark& a = marks[i];
-      WheelMark& b = marks[(i + 1) % n];
-      const double gap = Forward(a.DrawnAtDeg, b.DrawnAtDeg);
-      if (gap + 1e-9 >= gapDeg) continue;
-      const double push = (gapDeg - gap) / 2;
-      a.DrawnAtDeg -= push;
-      b.DrawnAtDeg += push;
-      moved = true;
-    }
-    if (!moved) break;
-  }
+  std::vector<double> longitudes;
+  for (const WheelMark& m : marks) longitudes.push_back(m.LongitudeDeg);
+  const std::vector<double> drawn = SpreadOnCircle(longitudes, gapDeg);
+  for (std::size_t i = 0; i < marks.size(); ++i) marks[i].DrawnAtDeg = drawn[i];
   return marks;
 }
 

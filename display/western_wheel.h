@@ -47,6 +47,9 @@ struct WheelMark {
   double DrawnAtDeg;
 };
 std::vector<WheelMark> SpreadWheelMarks(const WesternChart& chart, double minimumGapDeg);
+// The same for bare longitudes, sorted from 0 to 360: where each is drawn, in the same
+// order around the circle (a gap wider than the circle allows becomes 360 / count).
+std::vector<double> SpreadOnCircle(const std::vector<double>& longitudesDeg, double minimumGapDeg);
 
 // Paints the whole wheel into `box` (the largest circle that fits, centred).
 void PaintWesternWheel(QPainter& painter, const QRectF& box, const WesternChart& chart,

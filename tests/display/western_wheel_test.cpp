@@ -158,6 +158,52 @@ class WesternWheelTest : public QObject {
     }
   }
 
+  // Any crowd, wherever it stands: every point at least the gap from its neighbours, none
+  // overtaking another (the forward steps around the circle add up to one turn), and a
+  // point standing alone left on its degree.
+  void spreadKeepsTheGapAndTheOrder_data() {
+    QTest::addColumn<std::vector<double>>("longitudes");
+    QTest::addColumn<double>("gap");
+    QTest::addColumn<int>("alone");  // index of a point that must not move, or -1
+    // 5 February 1962: Mars to the node within 16 degrees of Aquarius, with Mars and
+    // Saturn and then Sun, Moon, Mercury and Venus within a degree or two.
+    QTest::newRow("seven in Aquarius")
+        << std::vector<double>{138.16, 149.05, 159.42, 223.47, 302.38, 303.81,
+                               315.73, 315.92, 316.91, 317.79, 318.16, 318.62}
+        << 10.6 << 3;
+    QTest::newRow("evenly close") << std::vector<double>{100, 100.5, 101, 101.5, 102, 250} << 8.0
+                                  << 5;
+    QTest::newRow("across 0 Aries") << std::vector<double>{1, 2, 3, 120, 357, 358, 359} << 9.0 << 3;
+    QTest::newRow("two crowds that meet")
+        << std::vector<double>{10, 11, 12, 30, 31, 32, 200} << 9.0 << 6;
+    QTest::newRow("more than the circle holds")
+        << std::vector<double>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11} << 40.0 << -1;
+    QTest::newRow("already apart") << std::vector<double>{0, 90, 180, 270} << 10.0 << 2;
+  }
+  void spreadKeepsTheGapAndTheOrder() {
+    QFETCH(std::vector<double>, longitudes);
+    QFETCH(double, gap);
+    QFETCH(int, alone);
+    const std::vector<double> drawn = SpreadOnCircle(longitudes, gap);
+    QCOMPARE(drawn.size(), longitudes.size());
+    const std::size_t n = drawn.size();
+    const double wanted = std::min(gap, 360.0 / static_cast<double>(n));
+    double turn = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+      const double step = std::fmod(drawn[(i + 1) % n] - drawn[i] + 720, 360);
+      QVERIFY2(step >= wanted - 1e-6, qPrintable(QStringLiteral("%1 to %2: %3")
+                                                     .arg(longitudes[i])
+                                                     .arg(longitudes[(i + 1) % n])
+                                                     .arg(step)));
+      turn += step;
+    }
+    QVERIFY2(std::fabs(turn - 360) < 1e-6, qPrintable(QString::number(turn)));
+    if (alone >= 0) {
+      const auto i = static_cast<std::size_t>(alone);
+      QVERIFY(std::fabs(drawn[i] - longitudes[i]) < 1e-9);
+    }
+  }
+
   // The same routine at the screen's size and at twice that: both drawn, the larger one with
   // about four times the ink, as a vector drawing scales.
   void wheelDrawsAtOneAndTwoTimes() {
