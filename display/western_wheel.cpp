@@ -184,7 +184,7 @@ QStringList DegreeLines(const PointPlace& place, bool oneLine) {
 }
 
 // Writes the lines as one upright block, centred on the ray at `angleDeg` and reaching out
-// to `outerRadius`: every label reads the same way up, and each stays on its own glyph's ray
+// to `outerRadius`: every label reads the same way up, and each stays by its own glyph
 // wherever the glyph had to be moved to.
 void DrawAlongRadius(QPainter& p, const WheelFrame& f, double outerRadius, double angleDeg,
                      const QStringList& lines) {
@@ -197,8 +197,13 @@ void DrawAlongRadius(QPainter& p, const WheelFrame& f, double outerRadius, doubl
   // How far the block reaches along the ray from its middle.
   const double extent = (width * std::fabs(std::cos(a)) + height * std::fabs(std::sin(a))) / 2;
   const double middleRadius = outerRadius - extent;
-  const QPointF middle(f.Centre.x() + middleRadius * std::cos(a),
-                       f.Centre.y() - middleRadius * std::sin(a));
+  QPointF middle(f.Centre.x() + middleRadius * std::cos(a),
+                 f.Centre.y() - middleRadius * std::sin(a));
+  // The horizon runs straight through the centre: a label beside it moves off the line, to
+  // the side its body stands on.
+  const double clear = height / 2 + f.Radius * 0.006;
+  if (std::fabs(middle.y() - f.Centre.y()) < clear)
+    middle.setY(f.Centre.y() + (std::sin(a) > 0 ? -clear : clear));
   double top = middle.y() - height / 2;
   for (const QString& line : lines) {
     p.drawText(QRectF(middle.x() - width, top - lineHeight / 2, 2 * width, 2 * lineHeight),
