@@ -273,6 +273,9 @@ std::variant<Options, UsageError> ParseOptions(std::span<const std::string_view>
     app.parse(reversed);
   } catch (const CLI::ExtrasError&) {
     return UsageError{"unknown option " + app.remaining().front()};
+  } catch (const CLI::ArgumentMismatch&) {
+    // Only --match takes more than one value.
+    return UsageError{"--match takes two chart files, the groom's first and the bride's second"};
   } catch (const CLI::ParseError& e) {
     return UsageError{e.what()};
   }

@@ -972,6 +972,15 @@ TEST(ChartToolMatchTest, UnreadableFileIsStatus2NamingIt) {
   EXPECT_NE(r.Err.find("/nonexistent/bride.vmj"), std::string::npos) << r.Err;
 }
 
+TEST(ChartToolMatchTest, OneFileAloneIsAUsageError) {
+  const ToolResult r = RunTool({"--match", kGroomFile});
+  EXPECT_EQ(r.ExitStatus, kExitBadInput);
+  EXPECT_EQ(r.Out, "");
+  EXPECT_NE(r.Err.find("--match takes two chart files, the groom's first and the bride's second"),
+            std::string::npos)
+      << r.Err;
+}
+
 TEST(ChartToolMatchTest, BirthOptionsBesideTheFilesAreRefused) {
   const ToolResult r = RunTool({"--match", kGroomFile, kBrideFile, "--name", "X"});
   EXPECT_EQ(r.ExitStatus, kExitBadInput);
