@@ -313,10 +313,6 @@ std::vector<double> SpreadOnCircle(const std::vector<double>& longitudesDeg, dou
       first = i;
     }
   }
-  std::vector<double> line(n);
-  for (std::size_t k = 0; k < n; ++k) {
-    line[k] = longitudesDeg[first] + Forward(longitudesDeg[first], longitudesDeg[(first + k) % n]);
-  }
   // Points too close form a crowd, drawn evenly `gapDeg` apart about the crowd's mean degree;
   // crowds that then run into each other become one, until none do. Nothing overtakes
   // anything, and a crowd moves only as far as it must.
@@ -331,21 +327,36 @@ std::vector<double> SpreadOnCircle(const std::vector<double>& longitudesDeg, dou
   const auto finish = [&](const Crowd& c) {
     return start(c) + gapDeg * static_cast<double>(c.End - c.Begin - 1);
   };
+  std::vector<double> line(n);
   std::vector<Crowd> crowds;
-  for (std::size_t k = 0; k < n; ++k) {
-    crowds.push_back({k, k + 1, line[k]});
-    while (crowds.size() > 1) {
-      const Crowd last = crowds.back();
-      Crowd& before = crowds[crowds.size() - 2];
-      if (finish(before) + gapDeg <= start(last) + 1e-9) break;
-      before.End = last.End;
-      before.Sum += last.Sum;
-      crowds.pop_back();
+  for (std::size_t cuts = 0;; ++cuts) {
+    for (std::size_t k = 0; k < n; ++k) {
+      line[k] =
+          longitudesDeg[first] + Forward(longitudesDeg[first], longitudesDeg[(first + k) % n]);
     }
+    crowds.clear();
+    for (std::size_t k = 0; k < n; ++k) {
+      crowds.push_back({k, k + 1, line[k]});
+      while (crowds.size() > 1) {
+        const Crowd last = crowds.back();
+        Crowd& before = crowds[crowds.size() - 2];
+        if (finish(before) + gapDeg <= start(last) + 1e-9) break;
+        before.End = last.End;
+        before.Sum += last.Sum;
+        crowds.pop_back();
+      }
+    }
+    // Around the back of the circle the last crowd may now reach the first. Cut again in
+    // front of the last one, so that the two meet on the line; should every cut fail, the
+    // points fill the circle and all of them are one crowd.
+    if (crowds.size() < 2 || finish(crowds.back()) + gapDeg <= start(crowds.front()) + 360 + 1e-9)
+      break;
+    if (cuts == n) {
+      crowds = {{0, n, std::accumulate(line.begin(), line.end(), 0.0)}};
+      break;
+    }
+    first = (first + crowds.back().Begin) % n;
   }
-  // Around the back of the circle the last crowd may now reach the first: then all are one.
-  if (crowds.size() > 1 && finish(crowds.back()) + gapDeg > start(crowds.front()) + 360 + 1e-9)
-    crowds = {{0, n, std::accumulate(line.begin(), line.end(), 0.0)}};
   std::vector<double> drawn(n);
   for (const Crowd& c : crowds) {
     for (std::size_t k = c.Begin; k < c.End; ++k) {

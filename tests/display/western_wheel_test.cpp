@@ -178,6 +178,10 @@ class WesternWheelTest : public QObject {
         << std::vector<double>{10, 11, 12, 30, 31, 32, 200} << 9.0 << 6;
     QTest::newRow("more than the circle holds")
         << std::vector<double>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11} << 40.0 << -1;
+    // The crowds either side of 0 Aries meet across it; the points between stay put.
+    QTest::newRow("crowds meeting across 0 Aries")
+        << std::vector<double>{0, 0.5, 1, 1.5, 60, 120, 180, 240, 298.5, 299, 299.5, 300} << 16.0
+        << 6;
     QTest::newRow("already apart") << std::vector<double>{0, 90, 180, 270} << 10.0 << 2;
   }
   void spreadKeepsTheGapAndTheOrder() {
