@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <iterator>
 
 namespace velmora {
 namespace {
@@ -26,11 +27,12 @@ constexpr StoredValue<AyanamsaSystem> kAyanamsas[] = {
     {AyanamsaSystem::Yukteshwar, "Yukteshwar"},
     {AyanamsaSystem::FaganBradley, "FaganBradley"}};
 constexpr StoredValue<LunarNode> kNodes[] = {{LunarNode::Mean, "Mean"}, {LunarNode::True, "True"}};
-constexpr StoredValue<HouseSystem> kHouseSystems[] = {
+constexpr StoredValue<HouseSystem> kHouseSystemTexts[] = {
     {HouseSystem::Placidus, "Placidus"},  {HouseSystem::Koch, "Koch"},
     {HouseSystem::Porphyry, "Porphyry"},  {HouseSystem::Regiomontanus, "Regiomontanus"},
     {HouseSystem::Campanus, "Campanus"},  {HouseSystem::Equal, "Equal"},
     {HouseSystem::WholeSign, "WholeSign"}};
+static_assert(std::size(kHouseSystemTexts) == kHouseSystems, "a house system without its text");
 
 // One preference: its key, and how its value goes to and from the file's text.
 struct PreferenceKey {
@@ -64,7 +66,7 @@ constexpr PreferenceKey kPreferenceKeys[] = {
     KeyOf<&Preferences::Positions, kPositionSources>("Positions/Source"),
     KeyOf<&Preferences::Ayanamsa, kAyanamsas>("Positions/Ayanamsa"),
     KeyOf<&Preferences::Node, kNodes>("Positions/Node"),
-    KeyOf<&Preferences::Houses, kHouseSystems>("Western/Houses"),
+    KeyOf<&Preferences::Houses, kHouseSystemTexts>("Western/Houses"),
     KeyOf<&Preferences::ClassicWheel, kSwitches>("Western/ClassicWheel"),
     KeyOf<&Preferences::MinorAspects, kSwitches>("Western/MinorAspects"),
 };

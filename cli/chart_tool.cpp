@@ -273,9 +273,10 @@ std::variant<Options, UsageError> ParseOptions(std::span<const std::string_view>
     app.parse(reversed);
   } catch (const CLI::ExtrasError&) {
     return UsageError{"unknown option " + app.remaining().front()};
-  } catch (const CLI::ArgumentMismatch&) {
-    // Only --match takes more than one value.
-    return UsageError{"--match takes two chart files, the groom's first and the bride's second"};
+  } catch (const CLI::ArgumentMismatch& e) {
+    if (std::string_view(e.what()).find("--match") != std::string_view::npos)
+      return UsageError{"--match takes two chart files, the groom's first and the bride's second"};
+    return UsageError{e.what()};
   } catch (const CLI::ParseError& e) {
     return UsageError{e.what()};
   }

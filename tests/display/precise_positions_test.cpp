@@ -235,6 +235,7 @@ class PrecisePositionsTest : public QObject {
     QVERIFY(!m.mnuMinorAspects->isChecked());
     QVERIFY(!m.mnuClassicWheel->isChecked());
     QVERIFY(next.chart().picWestern->isVisible());
+    QCOMPARE(next.chart().lblHouseSystem->text(), QStringLiteral("Placidus"));
     QSettings written(settings, QSettings::IniFormat);
     QCOMPARE(written.allKeys(), QStringList());
   }
